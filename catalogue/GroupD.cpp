@@ -1,0 +1,6 @@
+#include "catalogue/Groups.h"
+
+std::vector<TIssueRegistration> CatalogueGroupD()
+{
+    return {};
+}

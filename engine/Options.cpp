@@ -1,0 +1,155 @@
+#include "engine/Options.h"
+
+#include "engine/KeyName.h"
+#include "primitives/Errors.h"
+#include "primitives/Text.h"
+
+#include <cstring>
+#include <windows.h>
+
+namespace {
+const char* const OptionsSection = "options";
+const char* const HotKeysSection = "hotkeys";
+}  // namespace
+
+TOptions::TOptions(const std::string& fileName, bool load) : FFileName(fileName)
+{
+    if (load)
+        LoadOptions();
+}
+
+std::string TOptions::ReadString(const std::string& section, const std::string& key,
+                                 const std::string& fallback) const
+{
+    std::vector<char> buffer(2048);
+    for (;;) {
+        DWORD length = GetPrivateProfileStringA(section.c_str(), key.c_str(), fallback.c_str(), buffer.data(),
+                                                static_cast<DWORD>(buffer.size()), FFileName.c_str());
+        if (length + 1 < buffer.size())
+            return std::string(buffer.data(), length);
+        buffer.resize(buffer.size() * 4);
+    }
+}
+
+int32_t TOptions::ReadInteger(const std::string& section, const std::string& key, int32_t fallback) const
+{
+    return StrToIntDef(Trim(ReadString(section, key, "")), fallback);
+}
+
+bool TOptions::ReadBool(const std::string& key, bool fallback) const
+{
+    return ReadInteger(OptionsSection, key, fallback ? 1 : 0) == 1;
+}
+
+void TOptions::WriteString(const std::string& section, const std::string& key, const std::string& value)
+{
+    if (!WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), FFileName.c_str()))
+        throw Exception(Format("Unable to write to %s", FFileName.c_str()));
+}
+
+void TOptions::WriteInteger(const std::string& section, const std::string& key, int32_t value)
+{
+    WriteString(section, key, std::to_string(value));
+}
+
+std::vector<std::string> TOptions::KeyNames(const std::string& section) const
+{
+    std::vector<char> buffer(4096);
+    DWORD length;
+    for (;;) {
+        length = GetPrivateProfileStringA(section.c_str(), nullptr, "", buffer.data(),
+                                          static_cast<DWORD>(buffer.size()), FFileName.c_str());
+        if (length + 2 < buffer.size())
+            break;
+        buffer.resize(buffer.size() * 4);
+    }
+    std::vector<std::string> names;
+    for (const char* p = buffer.data(); p < buffer.data() + length && *p; p += std::strlen(p) + 1)
+        names.emplace_back(p);
+    return names;
+}
+
+void TOptions::LoadOptions()
+{
+    Autorun = ReadBool("Autorun", false);
+    RunMinim = ReadBool("RunMinim", false);
+    AskPanic = ReadBool("AskPanic", true);
+    ScheduleWork = ReadBool("ScheduleWork", false);
+    Minute = static_cast<uint8_t>(ReadInteger(OptionsSection, "Minute", 1));
+    Hour = static_cast<uint8_t>(ReadInteger(OptionsSection, "Hour", 0));
+    Day = static_cast<uint8_t>(ReadInteger(OptionsSection, "Day", 0));
+    Month = static_cast<uint8_t>(ReadInteger(OptionsSection, "Month", 0));
+    Year = ReadInteger(OptionsSection, "Year", 0);
+    Weekday = static_cast<uint8_t>(ReadInteger(OptionsSection, "Weekday", 0));
+
+    ClearHotKeys();
+    std::vector<std::string> names = KeyNames(HotKeysSection);
+    if (names.empty()) {
+        WriteInteger(HotKeysSection, "key1", 17);
+        WriteInteger(HotKeysSection, "key2", 16);
+        WriteInteger(HotKeysSection, "key3", 80);
+        AddHotKey(17);
+        AddHotKey(16);
+        AddHotKey(80);
+        return;
+    }
+    for (const std::string& name : names)
+        AddHotKey(ReadInteger(HotKeysSection, name, 0));
+    // Erased until the next save writes the combination again in full.
+    WritePrivateProfileStringA(HotKeysSection, nullptr, nullptr, FFileName.c_str());
+}
+
+void TOptions::SaveOptions()
+{
+    WriteInteger(OptionsSection, "Autorun", Autorun ? 1 : 0);
+    WriteInteger(OptionsSection, "RunMinim", RunMinim ? 1 : 0);
+    WriteInteger(OptionsSection, "AskPanic", AskPanic ? 1 : 0);
+    WriteInteger(OptionsSection, "ScheduleWork", ScheduleWork ? 1 : 0);
+    WriteInteger(OptionsSection, "Minute", Minute);
+    WriteInteger(OptionsSection, "Hour", Hour);
+    WriteInteger(OptionsSection, "Day", Day);
+    WriteInteger(OptionsSection, "Month", Month);
+    WriteInteger(OptionsSection, "Year", Year);
+    WriteInteger(OptionsSection, "Weekday", Weekday);
+    // The section is written afresh: profile keys ignore case, so the first-run "key1".."key3"
+    // would otherwise survive beside "Key0".."Key2" and add a stale key to the combination.
+    WritePrivateProfileStringA(HotKeysSection, nullptr, nullptr, FFileName.c_str());
+    for (size_t i = 0; i < HotKeys.size(); ++i)
+        WriteInteger(HotKeysSection, "Key" + std::to_string(i), HotKeys[i]);
+}
+
+void TOptions::AddHotKey(int code)
+{
+    std::string name = KeyName(code);
+    for (int held : HotKeys) {
+        std::string heldName = KeyName(held);
+        if (held == code || heldName == name || (heldName == "Shift" && name == "Right Shift"))
+            return;
+    }
+    HotKeys.push_back(code);
+}
+
+void TOptions::CopyOptions(TOptions& target) const
+{
+    target.Autorun = Autorun;
+    target.RunMinim = RunMinim;
+    target.AskPanic = AskPanic;
+    target.ScheduleWork = ScheduleWork;
+    target.Minute = Minute;
+    target.Hour = Hour;
+    target.Day = Day;
+    target.Month = Month;
+    target.Year = Year;
+    target.Weekday = Weekday;
+    target.HotKeys = HotKeys;
+}
+
+TDateTime TOptions::ReadDateTime(const std::string& section, const std::string& key, TDateTime fallback) const
+{
+    return StrToDateTimeDef(ReadString(section, key, ""), fallback);
+}
+
+void TOptions::WriteDateTime(const std::string& section, const std::string& key, TDateTime value)
+{
+    WriteString(section, key, DateTimeToStr(value));
+}

@@ -1,0 +1,3 @@
+#include "engine/PrivacyIssues.h"
+
+bool RestartRequired = false;
