@@ -1,0 +1,131 @@
+#pragma once
+// The one choke point for everything that changes the machine. Nothing else in the
+// program deletes files or folders, truncates, schedules deletions, writes or deletes
+// registry values and keys, ends processes, writes the catalogue's INI files, empties
+// the clipboard or the recycle bin, or calls clearing.dll.
+//
+// The layer refuses (does nothing, answers false) paths that are empty, relative,
+// "C:x", "\x", a bare drive or a drive root, and the deletion of a hive or of a key
+// directly under a hive root. It never descends into a junction or symbolic link while
+// removing a tree. While a TPreviewScope lives on the calling thread it records each
+// effect instead of doing it and answers success, so callers walk exactly as in a real
+// run; a TEffectLog records what was really done.
+#include <windows.h>
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+enum class EffectKind {
+    DeleteFile,
+    RemoveFolder,
+    TruncateFile,
+    DeleteOnReboot,
+    DeleteKey,
+    DeleteValue,
+    ResetValue,
+    WriteValue,
+    EndProcess,
+    ClearTree,
+    WriteIni,
+    EmptyClipboard,
+    EmptyRecycleBin,
+};
+const int EffectKindCount = 13;
+
+// "delete-file", "remove-folder", ... as reports and the console front end print them.
+const char* EffectKindName(EffectKind kind);
+
+struct Effect {
+    EffectKind Kind;
+    std::string Path;  // file or folder, or registry key "HKEY_CURRENT_USER\..."
+    std::string Name;  // value name, INI "section\key", or process name
+    uint64_t Bytes = 0;
+};
+
+struct EffectTotals {
+    uint64_t Files = 0;      // deleted, truncated or scheduled for deletion
+    uint64_t Folders = 0;
+    uint64_t Bytes = 0;
+    uint64_t Keys = 0;       // deleted keys and cleared key trees
+    uint64_t Values = 0;     // deleted, reset or written values
+    uint64_t Processes = 0;
+    uint64_t Other = 0;      // INI writes, clipboard, recycle bin
+    std::array<uint64_t, EffectKindCount> ByKind{};
+};
+EffectTotals TotalEffects(const std::vector<Effect>& effects);
+
+// While alive on this thread: effects are recorded, not done, and report success.
+// Scopes nest; an inner scope hands its record to the outer one when it ends.
+class TPreviewScope {
+public:
+    TPreviewScope();
+    ~TPreviewScope();
+    TPreviewScope(const TPreviewScope&) = delete;
+    TPreviewScope& operator=(const TPreviewScope&) = delete;
+    const std::vector<Effect>& Effects() const { return Recorded; }
+    EffectTotals Totals() const { return TotalEffects(Recorded); }
+
+private:
+    friend void RecordEffect(const Effect& effect);
+    std::vector<Effect> Recorded;
+    TPreviewScope* Outer;
+};
+
+// While alive on this thread: every effect really done (not refused, not failed) is
+// recorded. Logs nest like preview scopes.
+class TEffectLog {
+public:
+    TEffectLog();
+    ~TEffectLog();
+    TEffectLog(const TEffectLog&) = delete;
+    TEffectLog& operator=(const TEffectLog&) = delete;
+    const std::vector<Effect>& Effects() const { return Recorded; }
+    EffectTotals Totals() const { return TotalEffects(Recorded); }
+
+private:
+    friend void RecordEffect(const Effect& effect);
+    std::vector<Effect> Recorded;
+    TEffectLog* Outer;
+};
+
+bool PreviewActive();
+
+// The refusal rules, for callers that must tell a refusal from a failure.
+bool EffectPathAllowed(const std::string& path);
+bool EffectKeyDeletionAllowed(HKEY root, const std::string& subkey);
+
+// Files and folders. knownBytes < 0: the layer reads the size itself.
+bool EffectDeleteFile(const std::string& path, bool clearAttributes = false, int64_t knownBytes = -1);
+// Removes the folder with its whole content, listing each folder before deleting in it;
+// a link is removed as a link. True when the folder is gone.
+bool EffectRemoveTree(const std::string& folder);
+// Sets the size of a file nobody holds open to 0.
+bool EffectTruncateFile(const std::string& path);
+// NT family: the system deletes the file at its next start. 95 family: one
+// "NUL=<short path>" line per file in the [rename] section of WININIT.INI.
+bool EffectDeleteOnReboot(const std::string& path);
+
+// Registry, by root and subkey path. The key of a value must exist: nothing is created.
+bool EffectDeleteRegKey(HKEY root, const std::string& subkey);  // one key without subkeys
+bool EffectDeleteRegValue(HKEY root, const std::string& subkey, const std::string& name);
+bool EffectResetRegString(HKEY root, const std::string& subkey, const std::string& name, const std::string& text);
+bool EffectWriteRegString(HKEY root, const std::string& subkey, const std::string& name, const std::string& text);
+bool EffectWriteRegInteger(HKEY root, const std::string& subkey, const std::string& name, int32_t value);
+
+// Ends a process opened with the terminate right, with exit code -1.
+bool EffectTerminateProcess(HANDLE process, const std::string& exeName);
+
+bool EffectEmptyClipboard();
+bool EffectEmptyRecycleBin();
+
+enum class ClearingExport { AutoCompleteForms, AutoCompletePWDs, ComputerDocsHistory, UserAssistCache };
+// Calls the clearing.dll export; its result carries no meaning.
+DWORD EffectClearing(ClearingExport which);
+
+// Profile strings of the catalogue's INI files (never the program's own options.ini).
+bool EffectWriteProfileString(const std::string& file, const std::string& section, const std::string& key,
+                              const std::string& value);
+bool EffectDeleteProfileKey(const std::string& file, const std::string& section, const std::string& key);
+bool EffectDeleteProfileSection(const std::string& file, const std::string& section);

@@ -1,0 +1,7 @@
+#pragma once
+#include <string>
+
+// Ends the first running process, in snapshot order, whose executable name equals
+// exeName exactly (letter case included). True when none runs or it was ended; false
+// means a matching process is still running. Never raises.
+bool KillProcess(const std::string& exeName);
