@@ -1,0 +1,13 @@
+#pragma once
+// Inside the effects layer only: where each effect reports itself.
+#include "primitives/Effects.h"
+
+// Records into the innermost preview scope, or when none is alive into the innermost
+// effect log. Call it before doing an effect in preview, after doing it otherwise.
+void RecordEffect(const Effect& effect);
+
+// Records the effect when previewing (and answers true); otherwise answers false and
+// the caller does the effect itself.
+bool Previewed(EffectKind kind, const std::string& path, const std::string& name = std::string(),
+               uint64_t bytes = 0);
+void Done(EffectKind kind, const std::string& path, const std::string& name = std::string(), uint64_t bytes = 0);

@@ -1,0 +1,109 @@
+// Registry effects: deleting keys and values, resetting and writing values.
+#include "primitives/Effects.h"
+
+#include "primitives/Errors.h"
+#include "primitives/EffectsRecord.h"
+#include "primitives/Registry.h"
+
+namespace {
+
+std::string WithoutLeadingBackslash(const std::string& subkey)
+{
+    return !subkey.empty() && subkey[0] == '\\' ? subkey.substr(1) : subkey;
+}
+
+std::string KeyText(HKEY root, const std::string& subkey)
+{
+    std::string hive = HiveName(root);
+    if (hive.empty())
+        hive = Format("HKEY(%p)", static_cast<void*>(root));
+    return subkey.empty() ? hive : hive + "\\" + subkey;
+}
+
+class TOpenKey {
+public:
+    TOpenKey(HKEY root, const std::string& subkey, REGSAM access)
+    {
+        if (!root || RegOpenKeyExA(root, subkey.c_str(), 0, access, &Handle) != ERROR_SUCCESS)
+            Handle = nullptr;
+    }
+    ~TOpenKey()
+    {
+        if (Handle)
+            RegCloseKey(Handle);
+    }
+    TOpenKey(const TOpenKey&) = delete;
+    TOpenKey& operator=(const TOpenKey&) = delete;
+    explicit operator bool() const { return Handle != nullptr; }
+    HKEY Handle = nullptr;
+};
+
+bool ValueExists(HKEY key, const std::string& name)
+{
+    return RegQueryValueExA(key, name.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+}
+
+bool SetValue(EffectKind kind, HKEY root, const std::string& subkey, const std::string& name, DWORD type,
+              const void* data, DWORD size, bool onlyExisting)
+{
+    std::string sub = WithoutLeadingBackslash(subkey);
+    TOpenKey key(root, sub, KEY_SET_VALUE | KEY_QUERY_VALUE);
+    if (!key || (onlyExisting && !ValueExists(key.Handle, name)))
+        return false;
+    if (Previewed(kind, KeyText(root, sub), name))
+        return true;
+    if (RegSetValueExA(key.Handle, name.c_str(), 0, type, static_cast<const BYTE*>(data), size) != ERROR_SUCCESS)
+        return false;
+    Done(kind, KeyText(root, sub), name);
+    return true;
+}
+
+}  // namespace
+
+bool EffectDeleteRegKey(HKEY root, const std::string& subkey)
+{
+    std::string sub = WithoutLeadingBackslash(subkey);
+    if (!EffectKeyDeletionAllowed(root, sub))
+        return false;
+    if (PreviewActive()) {
+        // Opening for deletion deletes nothing; it tells whether a real run could.
+        TOpenKey key(root, sub, DELETE);
+        return key && Previewed(EffectKind::DeleteKey, KeyText(root, sub));
+    }
+    if (RegDeleteKeyA(root, sub.c_str()) != ERROR_SUCCESS)
+        return false;
+    Done(EffectKind::DeleteKey, KeyText(root, sub));
+    return true;
+}
+
+bool EffectDeleteRegValue(HKEY root, const std::string& subkey, const std::string& name)
+{
+    std::string sub = WithoutLeadingBackslash(subkey);
+    TOpenKey key(root, sub, KEY_SET_VALUE | KEY_QUERY_VALUE);
+    if (!key)
+        return false;
+    if (PreviewActive())
+        return ValueExists(key.Handle, name) && Previewed(EffectKind::DeleteValue, KeyText(root, sub), name);
+    if (RegDeleteValueA(key.Handle, name.c_str()) != ERROR_SUCCESS)
+        return false;
+    Done(EffectKind::DeleteValue, KeyText(root, sub), name);
+    return true;
+}
+
+bool EffectResetRegString(HKEY root, const std::string& subkey, const std::string& name, const std::string& text)
+{
+    return SetValue(EffectKind::ResetValue, root, subkey, name, REG_SZ, text.c_str(),
+                    static_cast<DWORD>(text.size() + 1), true);
+}
+
+bool EffectWriteRegString(HKEY root, const std::string& subkey, const std::string& name, const std::string& text)
+{
+    return SetValue(EffectKind::WriteValue, root, subkey, name, REG_SZ, text.c_str(),
+                    static_cast<DWORD>(text.size() + 1), false);
+}
+
+bool EffectWriteRegInteger(HKEY root, const std::string& subkey, const std::string& name, int32_t value)
+{
+    DWORD data = static_cast<DWORD>(value);
+    return SetValue(EffectKind::WriteValue, root, subkey, name, REG_DWORD, &data, sizeof data, false);
+}
