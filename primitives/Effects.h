@@ -129,3 +129,7 @@ bool EffectWriteProfileString(const std::string& file, const std::string& sectio
                               const std::string& value);
 bool EffectDeleteProfileKey(const std::string& file, const std::string& section, const std::string& key);
 bool EffectDeleteProfileSection(const std::string& file, const std::string& section);
+
+// Writes a program's settings file anew (the whole text, replacing the file in one
+// step); recorded as an INI write.
+bool EffectReplaceFileText(const std::string& path, const std::string& text);
