@@ -22,3 +22,4 @@ template <typename T> TIssueRegistration Register(const char* name)
 {
     return {name, [] { return std::unique_ptr<TPrivacyIssue>(new T()); }};
 }
+#define HM_REGISTER(Name) Register<Name>(#Name)
