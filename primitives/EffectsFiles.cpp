@@ -2,6 +2,7 @@
 #include "primitives/Effects.h"
 
 #include "primitives/EffectsRecord.h"
+#include "primitives/EffectsTesting.h"
 #include "primitives/SpecialFolders.h"
 #include "primitives/Text.h"
 #include "primitives/Versions.h"
@@ -10,6 +11,13 @@
 #include <vector>
 
 namespace {
+
+TAttributeFilter AttributeFilter = nullptr;
+
+DWORD Filtered(const std::string& path, DWORD attributes)
+{
+    return AttributeFilter ? AttributeFilter(path, attributes) : attributes;
+}
 
 const DWORD BlockingAttributes = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
 
@@ -36,7 +44,10 @@ std::vector<TEntry> ListFolder(const std::string& folder)
     do {
         if (strcmp(data.cFileName, ".") == 0 || strcmp(data.cFileName, "..") == 0)
             continue;
-        entries.push_back(TEntry{data.cFileName, data.dwFileAttributes, SizeOf(data)});
+        DWORD attributes = data.dwFileAttributes;
+        if (AttributeFilter)
+            attributes = AttributeFilter(folder + "\\" + data.cFileName, attributes);
+        entries.push_back(TEntry{data.cFileName, attributes, SizeOf(data)});
     } while (FindNextFileA(search, &data));
     FindClose(search);
     return entries;
@@ -164,6 +175,11 @@ bool ScheduleInWininit(const std::string& path)
 
 }  // namespace
 
+void SetTreeAttributeFilter(TAttributeFilter filter)
+{
+    AttributeFilter = filter;
+}
+
 bool EffectDeleteFile(const std::string& path, bool clearAttributes, int64_t knownBytes)
 {
     if (!EffectPathAllowed(path))
@@ -185,6 +201,7 @@ bool EffectRemoveTree(const std::string& folder)
     DWORD attributes = GetFileAttributesA(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
         return false;
+    attributes = Filtered(path, attributes);
     if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
         return RemoveLink(path, attributes);
     return RemoveTreeAt(path, attributes);
@@ -192,7 +209,8 @@ bool EffectRemoveTree(const std::string& folder)
 
 bool EffectTruncateFile(const std::string& path)
 {
-    if (!EffectPathAllowed(path))
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    if (!EffectPathAllowed(path) || attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY))
         return false;
     HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
