@@ -300,6 +300,43 @@ std::vector<SeedPlan> SeedPlansG()
                 "#LimeWire properties\r\nBANNED_WORDS=secret\r\nDIRECTORIES_TO_SEARCH_FOR_FILES=C:\\Shared\r\nPORT=6346\r\n")
              .Edited("-secret|-C:\\Shared|+BANNED_WORDS=|+PORT=6346"),
          FolderAt("%DRIVE%\\Shared").Kept(), FileAt("%DRIVE%\\Shared\\song.mp3").Kept()})));
+    // The four Windows Media Player versions are told apart by the player's version resource.
+    const std::string player = HKCU + "Microsoft\\MediaPlayer\\Player";
+    for (int major : {7, 8}) {
+        std::string folder = "%PROGRAMFILES%\\WMP" + std::to_string(major);
+        plans.push_back(Installed(Plan(
+            "TWindowsMediaPlayer" + std::to_string(major),
+            {RegValue("HKU\\.DEFAULT\\Software\\Microsoft\\Keyboard\\NativeMediaPlayers\\WMP", "ExePath",
+                      folder + "\\wmplayer.exe").Kept(),
+             ProgramAt(folder + "\\wmplayer.exe", major).Kept(), FileAt("%WINDOWS%\\wmplibrary_v_0_12.db"),
+             FileAt("%APPDATA%\\Microsoft\\Media Player\\ActivePlaylist.dat"),
+             RegValue(player + "\\RecentFileList", "File0", "C:\\Music\\song.mp3"),
+             RegValue(player + "\\RecentURLList", "URL0", "http://radio.example/"),
+             RegValue(player + "\\Settings", major == 7 ? "opendir" : "OpenDir", "C:\\Music").Emptied(),
+             RegValue(player + "\\Settings", "Volume", "50").Kept()})));
+    }
+    plans.push_back(Installed(Plan(
+        "TWindowsMediaPlayer9",
+        {RegValue(HKLM + "CLASSES\\WVXFile\\shell\\play\\command", "", "%PROGRAMFILES%\\WMP9\\wmplayer.exe /play \"%L\"").Kept(),
+         ProgramAt("%PROGRAMFILES%\\WMP9\\wmplayer.exe", 9).Kept(),
+         FileAt("%PERSONAL%\\My Music\\My Playlists\\party.wpl"),
+         FileAt("%APPDATA%\\Microsoft\\Media Player\\CurrentDatabase_59R.wmdb"),
+         RegValue(player + "\\RecentFileList", "File0", "C:\\Music\\song.mp3"),
+         RegKey(player + "\\RecentFileList"),
+         RegValue(player + "\\Settings", "OpenDir", "C:\\Music").Emptied(),
+         FileAt("%PERSONAL%\\My Music\\song.mp3").Kept()})));
+    plans.push_back(Installed(Plan(
+        "TWindowsMediaPlayer10",
+        {RegValue(HKLM + "Microsoft\\Windows\\CurrentVersion\\Uninstall\\Windows Media Player", "DisplayIcon",
+                  "%PROGRAMFILES%\\WMP10\\wmplayer.exe,0").Kept(),
+         ProgramAt("%PROGRAMFILES%\\WMP10\\wmplayer.exe", 10).Kept(),
+         FileAt("%PERSONAL%\\My Music\\My Playlists\\party.wpl"),
+         FileAt("%APPDATA%\\Microsoft\\Media Player\\001181DF.wpl"),
+         RegValue(HKCU + "Microsoft\\MediaPlayer\\Preferences", "SearchPath", "C:\\Music").Emptied(),
+         RegValue(HKCU + "Microsoft\\MediaPlayer\\Preferences", "Volume", "50").Kept(),
+         RegValue(player + "\\RecentURLList", "URL0", "http://radio.example/"), RegKey(player + "\\RecentURLList"),
+         RegValue(HKCU + "Microsoft\\MediaPlayer\\AutoComplete\\Search", "0", "song"),
+         FileAt("%PERSONAL%\\My Music\\song.mp3").Kept()})));
     plans.push_back(Installed(Plan(
         "TMozillaFirefoxHistory",
         {FileAt("%APPDATA%\\Mozilla\\Firefox\\Profiles\\abcd1234.default\\history.dat", "// history\r\nhttp://x/\r\n")

@@ -442,6 +442,17 @@ TraceItem FileAt(const std::string& path, const std::string& content)
     return item;
 }
 
+TraceItem ProgramAt(const std::string& path, int major)
+{
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    std::string source = ParentOf(self) + "\\hm-versioned-" + std::to_string(major) + ".exe";
+    std::string image;
+    if (!ReadFileText(source, image))
+        throw std::runtime_error("seeder: no " + source);
+    return FileAt(path, image);
+}
+
 TraceItem FolderAt(const std::string& path)
 {
     TraceItem item;
@@ -592,7 +603,11 @@ std::vector<TraceItem> CacheTree(const std::string& folder, int files, int subfo
 
 std::vector<SeedPlan> AllSeedPlans()
 {
-    std::vector<SeedPlan> plans = SeedPlansG();
+    std::vector<SeedPlan> plans;
+    for (auto group : {SeedPlansG, SeedPlansA, SeedPlansB, SeedPlansC, SeedPlansD, SeedPlansE, SeedPlansF}) {
+        std::vector<SeedPlan> more = group();
+        plans.insert(plans.end(), more.begin(), more.end());
+    }
     return plans;
 }
 

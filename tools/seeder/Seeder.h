@@ -54,6 +54,9 @@ TraceItem RegDword(const std::string& key, const std::string& name, DWORD data);
 TraceItem RegKey(const std::string& key);
 TraceItem FileAt(const std::string& path, const std::string& content = "");
 TraceItem FolderAt(const std::string& path);
+// A program file at the path whose version resource says the given major version
+// (5 to 10): a copy of hm-versioned-<major>.exe from the seeder's own folder.
+TraceItem ProgramAt(const std::string& path, int major);
 
 struct SeedPlan {
     std::string ClassName;
@@ -85,6 +88,12 @@ std::vector<std::string> VerifyAllPresent(const SeedPlan& plan);
 std::vector<TraceItem> CacheTree(const std::string& folder, int files, int subfolders = 4);
 
 // Every plan the seeder knows, by catalogue group.
+std::vector<SeedPlan> SeedPlansA();
+std::vector<SeedPlan> SeedPlansB();
+std::vector<SeedPlan> SeedPlansC();
+std::vector<SeedPlan> SeedPlansD();
+std::vector<SeedPlan> SeedPlansE();
+std::vector<SeedPlan> SeedPlansF();
 std::vector<SeedPlan> SeedPlansG();
 std::vector<SeedPlan> AllSeedPlans();
 const SeedPlan* FindSeedPlan(const std::string& className);

@@ -1,0 +1,6 @@
+#include "tools/seeder/Seeder.h"
+
+std::vector<SeedPlan> SeedPlansC()
+{
+    return {};
+}
