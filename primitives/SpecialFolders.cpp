@@ -19,7 +19,14 @@ std::string ShellFolder(int csidl)
         allocator->Free(list);
         allocator->Release();
     }
-    return converted ? std::string(path) : std::string();
+    if (!converted)
+        return std::string();
+    // Wine answers "My Documents" with a trailing backslash; the catalogue appends
+    // tails that begin with one.
+    std::string folder(path);
+    while (!folder.empty() && folder.back() == '\\')
+        folder.pop_back();
+    return folder;
 }
 
 std::string CurrentVersionString(const char* name)
