@@ -6,6 +6,7 @@
 #include "primitives/Utils.h"
 
 #include <cstring>
+#include <shellapi.h>
 
 namespace {
 
@@ -84,6 +85,52 @@ TEST(GroupGCases, AutoCompleteFormsIsFoundEveryTimeAndListedUnticked)
     TPrivacyIssue* forms = IssueNamed("TAutoCompleteForms");
     EXPECT_TRUE(GuardedCheck(*forms));
     EXPECT_TRUE(forms->DefaultUnchecked);
+}
+
+// Issues that exclude each other: only the one whose traces are planted is found.
+void ExpectOnlyFound(const std::string& planted, std::initializer_list<const char*> family)
+{
+    SCOPED_TRACE(planted);
+    const SeedPlan* plan = FindSeedPlan(planted);
+    ASSERT_NE(plan, nullptr);
+    Plant(*plan);
+    for (const char* name : family)
+        EXPECT_EQ(GuardedCheck(*IssueNamed(name)), planted == name) << name;
+    Unplant(*plan);
+}
+
+TEST(GroupGCases, TheAolPairIsToldApartByTheNineInItsFolder)
+{
+    ExpectOnlyFound("TAOL90", {"TAOL90", "TAOLUp8"});
+    ExpectOnlyFound("TAOLUp8", {"TAOL90", "TAOLUp8"});
+}
+
+TEST(GroupGCases, MediaPlayerVersionsAreToldApartByTheirVersionResource)
+{
+    auto players = {"TWindowsMediaPlayer7", "TWindowsMediaPlayer8", "TWindowsMediaPlayer9", "TWindowsMediaPlayer10"};
+    for (const char* planted : players)
+        ExpectOnlyFound(planted, players);
+}
+
+TEST(GroupGCases, RecycleBinIsFoundWithADeletedFileAndEmptied)
+{
+    TPrivacyIssue* bin = IssueNamed("TRecycleBin");
+    std::string path = ExpandPath("%PERSONAL%\\old letter.txt");
+    SeedPlan plan;
+    plan.ClassName = "TRecycleBin";
+    plan.Items = {FileAt(path, "Dear ...")};
+    Plant(plan);
+    char from[MAX_PATH + 2] = {};
+    std::strcpy(from, path.c_str());  // double NUL-terminated
+    SHFILEOPSTRUCTA operation = {};
+    operation.wFunc = FO_DELETE;
+    operation.pFrom = from;
+    operation.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
+    ASSERT_EQ(SHFileOperationA(&operation), 0);
+    ASSERT_EQ(GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_TRUE(GuardedCheck(*bin));
+    GuardedSolve(*bin);
+    EXPECT_FALSE(GuardedCheck(*bin));
 }
 
 }  // namespace
