@@ -50,7 +50,7 @@ TEST(GroupGCases, ClipboardWithTextIsFoundAndEmptied)
     EXPECT_FALSE(GuardedCheck(*clipboard));
 }
 
-TEST(GroupGCases, IndexDatAndUserDataAskForARestart)
+TEST(GroupGCases, IndexDatAndPagingFileAskForARestart)
 {
     RestartRequired = false;
     GuardedSolve(*IssueNamed("TIndexDat"));
