@@ -181,3 +181,33 @@ void BlankSettings(const std::string& file, std::initializer_list<const char*> m
         text += line + "\r\n";
     EffectReplaceFileText(file, text);
 }
+
+bool InstallCheckUnticked(TPrivacyIssue& issue, HKEY root, const std::string& subkey, const std::string& name)
+{
+    if (!InstallCheck(root, subkey, name))
+        return false;
+    issue.DefaultUnchecked = true;
+    return true;
+}
+
+bool UninstallerCheckUnticked(TPrivacyIssue& issue, const std::string& value)
+{
+    if (value.empty())
+        return false;
+    issue.DefaultUnchecked = true;
+    return UninstallerCheckOn(value);
+}
+
+bool AnyKeyHasSubKeys(const std::vector<std::string>& keys)
+{
+    for (const std::string& key : keys)
+        if (RegKeyHasSubKeys(key))
+            return true;
+    return false;
+}
+
+void DeleteSubKeysOfEach(const std::vector<std::string>& keys)
+{
+    for (const std::string& key : keys)
+        DeleteRegSubKeys(key);
+}

@@ -55,3 +55,12 @@ bool ProfileKeyExists(const std::string& file, const std::string& section, const
 // Empties the values of "KEY=value" lines that begin with one of the markers, in a
 // program's settings file; the file is written back only when a value changed.
 void BlankSettings(const std::string& file, std::initializer_list<const char*> markers);
+
+// The checks that list an issue unticked when its program is there: the issue's
+// DefaultUnchecked is set once the value is non-empty, then the check runs.
+bool InstallCheckUnticked(TPrivacyIssue& issue, HKEY root, const std::string& subkey, const std::string& name);
+bool UninstallerCheckUnticked(TPrivacyIssue& issue, const std::string& value);
+
+// True when one of the keys has a subkey; deleting the subkeys of each, in order.
+bool AnyKeyHasSubKeys(const std::vector<std::string>& keys);
+void DeleteSubKeysOfEach(const std::vector<std::string>& keys);

@@ -159,18 +159,8 @@ class TFindFilesHistory final : public TPrivacyIssue {
                 std::string(ExplorerBars) + "\\FilesNamedMRU",
                 "HKEY_CURRENT_USER\\Software\\Microsoft\\Search Assistant\\ACMru"};
     }
-    bool Check() override
-    {
-        for (const std::string& key : Keys())
-            if (RegKeyHasSubKeys(key))
-                return true;
-        return false;
-    }
-    void Solve() override
-    {
-        for (const std::string& key : Keys())
-            DeleteRegSubKeys(key);
-    }
+    bool Check() override { return AnyKeyHasSubKeys(Keys()); }
+    void Solve() override { DeleteSubKeysOfEach(Keys()); }
 };
 
 class TFindCompHistory final : public TPrivacyIssue {
@@ -182,18 +172,8 @@ class TFindCompHistory final : public TPrivacyIssue {
     }
     // Found only while there is something the Solve removes: an existence test would
     // find the issue again after every Solve, since the keys themselves stay.
-    bool Check() override
-    {
-        for (const std::string& key : Keys())
-            if (RegKeyHasSubKeys(key))
-                return true;
-        return false;
-    }
-    void Solve() override
-    {
-        for (const std::string& key : Keys())
-            DeleteRegSubKeys(key);
-    }
+    bool Check() override { return AnyKeyHasSubKeys(Keys()); }
+    void Solve() override { DeleteSubKeysOfEach(Keys()); }
 };
 
 class TRecycleBin final : public TPrivacyIssue {
@@ -437,14 +417,7 @@ class TAresLite final : public TPrivacyIssue {
 class TBlubster final : public TPrivacyIssue {
     HM_ISSUE_NAME(TBlubster)
     std::string Value() const { return RegText(HKEY_CURRENT_USER, "Software\\Cydoor\\Adwr_336", "ExistFile"); }
-    bool Check() override
-    {
-        std::string value = Value();
-        if (value.empty())
-            return false;
-        DefaultUnchecked = true;
-        return UninstallerCheckOn(value);
-    }
+    bool Check() override { return UninstallerCheckUnticked(*this, Value()); }
     void Solve() override
     {
         std::string folder = InstallFolderOf(Value());
@@ -468,14 +441,7 @@ class TBSPlayer final : public TPrivacyIssue {
     {
         return RegText(HKEY_LOCAL_MACHINE, std::string(Uninstall) + "BSPlayer1", "UninstallString");
     }
-    bool Check() override
-    {
-        std::string value = Value();
-        if (value.empty())
-            return false;
-        DefaultUnchecked = true;
-        return UninstallerCheckOn(value);
-    }
+    bool Check() override { return UninstallerCheckUnticked(*this, Value()); }
     void Solve() override { DeleteEachIn(InstallFolderOf(Value()), {"bsplist.bsl", "BSPlayer.xml"}); }
 };
 
@@ -488,10 +454,7 @@ class TDirectConnect1 final : public TPrivacyIssue {
     }
     bool Check() override
     {
-        if (Folder().empty())
-            return false;
-        DefaultUnchecked = true;
-        return true;
+        return InstallCheckUnticked(*this, HKEY_LOCAL_MACHINE, "Software\\NeoModus\\Direct Connect", "InstallPath");
     }
     void Solve() override
     {
@@ -542,10 +505,7 @@ class TEarthStation5 final : public TPrivacyIssue {
     }
     bool Check() override
     {
-        if (!InstallCheck(HKEY_LOCAL_MACHINE, "Software\\EarthStation5", "Install_Dir"))
-            return false;
-        DefaultUnchecked = true;
-        return true;
+        return InstallCheckUnticked(*this, HKEY_LOCAL_MACHINE, "Software\\EarthStation5", "Install_Dir");
     }
     void Solve() override
     {
@@ -561,13 +521,7 @@ class TEarthStation5 final : public TPrivacyIssue {
 class TEdonkey final : public TPrivacyIssue {
     HM_ISSUE_NAME(TEdonkey)
     const char* const Key = "Software\\Classes\\Software\\MM\\eDonkey2000";
-    bool Check() override
-    {
-        if (!InstallCheck(HKEY_LOCAL_MACHINE, Key, "installDir"))
-            return false;
-        DefaultUnchecked = true;
-        return true;
-    }
+    bool Check() override { return InstallCheckUnticked(*this, HKEY_LOCAL_MACHINE, Key, "installDir"); }
     void Solve() override
     {
         std::string folder = RegText(HKEY_LOCAL_MACHINE, Key, "installDir");
@@ -615,14 +569,7 @@ class TGnucleus final : public TPrivacyIssue {
     {
         return RegText(HKEY_LOCAL_MACHINE, std::string(Uninstall) + "Gnucleus", "UninstallString");
     }
-    bool Check() override
-    {
-        std::string value = Value();
-        if (value.empty())
-            return false;
-        DefaultUnchecked = true;
-        return UninstallerCheckOn(value);
-    }
+    bool Check() override { return UninstallerCheckUnticked(*this, Value()); }
     void Solve() override
     {
         std::string folder = InstallFolderOf(Value());
@@ -658,14 +605,7 @@ class TGoZilla final : public TPrivacyIssue {
 class TGrokster final : public TPrivacyIssue {
     HM_ISSUE_NAME(TGrokster)
     std::string Value() const { return RegText(HKEY_LOCAL_MACHINE, std::string(Uninstall) + "Grokster", "DisplayIcon"); }
-    bool Check() override
-    {
-        std::string value = Value();
-        if (value.empty())
-            return false;
-        DefaultUnchecked = true;
-        return UninstallerCheckOn(value);
-    }
+    bool Check() override { return UninstallerCheckUnticked(*this, Value()); }
     void Solve() override
     {
         std::string folder = InstallFolderOf(Value());
@@ -736,13 +676,7 @@ class TICQLite final : public TPrivacyIssue {
 
 class TICQLiteDanger final : public TPrivacyIssue {
     HM_ISSUE_NAME(TICQLiteDanger)
-    bool Check() override
-    {
-        if (!InstallCheck(HKEY_LOCAL_MACHINE, IcqLiteKey, "FileName"))
-            return false;
-        DefaultUnchecked = true;
-        return true;
-    }
+    bool Check() override { return InstallCheckUnticked(*this, HKEY_LOCAL_MACHINE, IcqLiteKey, "FileName"); }
     void Solve() override
     {
         std::string folder = InstallFolderOf(RegText(HKEY_LOCAL_MACHINE, IcqLiteKey, "FileName"));
@@ -812,10 +746,7 @@ class TKazaa final : public TPrivacyIssue {
     HM_ISSUE_NAME(TKazaa)
     bool Check() override
     {
-        if (!InstallCheck(HKEY_LOCAL_MACHINE, "Software\\Kazaa\\Settings", "HelpDir"))
-            return false;
-        DefaultUnchecked = true;
-        return true;
+        return InstallCheckUnticked(*this, HKEY_LOCAL_MACHINE, "Software\\Kazaa\\Settings", "HelpDir");
     }
     void Solve() override
     {
