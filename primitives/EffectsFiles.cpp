@@ -137,8 +137,12 @@ bool ScheduleInWininit(const std::string& path)
     std::string line = "NUL=" + (length > 0 && length < sizeof shortPath ? std::string(shortPath, length) : path);
 
     std::vector<std::string> lines;
-    if (FileExists(file))
-        lines = SplitLines(LoadFileText(file));
+    try {
+        if (FileExists(file))
+            lines = SplitLines(LoadFileText(file));
+    } catch (const std::exception&) {
+        return false;  // never write over a WININIT.INI that could not be read
+    }
     size_t insertAt = lines.size();
     bool inSection = false, found = false;
     for (size_t i = 0; i < lines.size(); ++i) {
