@@ -1,6 +1,1016 @@
+// News readers, browsers and their add-ons, file sharing, image and audio tools,
+// Acrobat Reader, editors and development tools, download and FTP tools, utilities.
+#include "catalogue/CatalogueHelpers.h"
 #include "catalogue/Groups.h"
+
+#include <cctype>
+
+namespace {
+
+const char* const Uninstall = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
+const char* const AppPaths = "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\";
+const char* const ComDlg32 = "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\ComDlg32";
+
+void TruncateIn(const std::string& base, const std::string& tail)
+{
+    if (!base.empty())
+        TruncateFile(base + tail);
+}
+
+void TruncateEachIn(const std::string& base, std::initializer_list<const char*> tails)
+{
+    for (const char* tail : tails)
+        TruncateIn(base, tail);
+}
+
+// Upper case, each step trimmed of blanks and dots, no trailing backslash: the form in
+// which Windows itself resolves "C:\Program Files \" to the program-files folder.
+std::string Canonical(const std::string& path)
+{
+    std::string result, step;
+    auto flush = [&] {
+        while (!step.empty() && (step.back() == ' ' || step.back() == '.'))
+            step.pop_back();
+        if (!result.empty())
+            result += '\\';
+        result += step;
+        step.clear();
+    };
+    for (char c : path) {
+        if (c == '\\')
+            flush();
+        else
+            step += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    flush();
+    while (!result.empty() && result.back() == '\\')
+        result.pop_back();
+    return result;
+}
+
+// A folder read from a program's settings is used for emptying only when it is not a
+// folder of Windows or of the user (or a parent of one): a damaged value such as
+// "C:\Windows" must not make a Solve empty it.
+std::string ProgramBase(const std::string& path)
+{
+    std::string base = TrustedBase(path);
+    if (base.empty())
+        return base;
+    std::string mine = Canonical(base) + "\\";
+    for (const std::string& system : {GetWindowsFolder(), GetProgramFilesFolder(), GetCommonFilesFolder(),
+                                      GetProfileFolder(), GetAppDataFolder(), GetPersonalFolder(),
+                                      GetCommonAppDataFolder(), GetTempFolder()}) {
+        if (system.empty())
+            continue;
+        std::string theirs = Canonical(system) + "\\";
+        if (theirs.compare(0, mine.size(), mine) == 0)
+            return std::string();
+    }
+    return base;
+}
+
+// An install folder value with a backslash added, checked as above.
+std::string InstallDir(HKEY root, const std::string& key, const std::string& name)
+{
+    std::string folder = RegText(root, key, name);
+    if (folder.empty())
+        return folder;
+    AddTrailingBackslash(folder);
+    return ProgramBase(folder);
+}
+
+bool AnyKeyExists(std::initializer_list<const char*> keys)
+{
+    for (const char* key : keys)
+        if (RegKeyExists(key))
+            return true;
+    return false;
+}
+
+void ClearEachKey(std::initializer_list<const char*> keys)
+{
+    for (const char* key : keys)
+        ClearRegValues(key);
+}
+
+// FindRegValues and DeleteRegValue: a mask without wildcards matches only that name.
+void DeleteValuesMatching(const std::string& key, const std::string& mask)
+{
+    std::vector<std::string> names;
+    FindRegValues(key, mask, names);
+    for (const std::string& name : names)
+        DeleteRegValue(key, name);
+}
+
+// Every file below the folder matching one of the masks, collected before any goes.
+void DeleteFoundFiles(const std::string& folder, std::initializer_list<const char*> masks)
+{
+    if (folder.empty())
+        return;
+    std::vector<std::string> files;
+    for (const char* mask : masks)
+        FindFiles(folder, mask, files);
+    for (const std::string& file : files)
+        DeleteFileSafe(file);
+}
+
+// The program file of a shell command or program path: the quoted part, or the text
+// up to and including ".exe".
+std::string ProgramOfCommand(const std::string& command)
+{
+    std::string text = Trim(command);
+    if (!text.empty() && text[0] == '"') {
+        size_t close = text.find('"', 1);
+        return text.substr(1, close == std::string::npos ? std::string::npos : close - 1);
+    }
+    std::string upper = text;
+    for (char& c : upper)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    size_t exe = upper.find(".EXE");
+    return exe == std::string::npos ? text : text.substr(0, exe + 4);
+}
+
+// Photoshop's version is that of the program file the value names; an empty value
+// means Photoshop is not there.
+bool PhotoshopMajorIs(HKEY root, const std::string& key, uint16_t major)
+{
+    std::string command = RegText(root, key, "");
+    if (command.empty())
+        return false;
+    std::string program = TrustedBase(ProgramOfCommand(command));
+    return !program.empty() && GetFileMajorVersion(program) == major;
+}
+
+// ---- News, browsers and browser add-ons
+
+// The news store lies in the profiles' "News" folders; the program folder is searched
+// too, for installations that keep their profile beside the program.
+std::vector<std::string> ThunderbirdNewsFolders()
+{
+    std::vector<std::string> folders;
+    std::string program = InstallFolderOf(RegText(HKEY_LOCAL_MACHINE, std::string(AppPaths) + "thunderbird.exe", ""));
+    if (IsDirectoryAt(program, "News\\"))
+        folders.push_back(program + "News\\");
+    std::string appData = GetAppDataFolder();
+    if (appData.empty())
+        return folders;
+    std::string profiles = appData + "\\Thunderbird\\Profiles\\";
+    std::vector<std::string> found;
+    FindFolders(profiles, "News", found);
+    for (const std::string& folder : found) {
+        // Only <profile>\News, not a folder of that name deeper in a profile.
+        std::string profile = folder.substr(0, folder.size() - 5);
+        std::string parent = profile;
+        StripLastPathPart(parent);
+        if (SameText(parent, profiles))
+            folders.push_back(folder);
+    }
+    return folders;
+}
+
+class TMozillaThunderbirdNews final : public TPrivacyIssue {
+    HM_ISSUE_NAME(TMozillaThunderbirdNews)
+    bool Check() override { return !ThunderbirdNewsFolders().empty(); }
+    void Solve() override
+    {
+        for (const std::string& folder : ThunderbirdNewsFolders()) {
+            DeleteFoundFiles(folder, {"*.rc"});
+            DeleteFoundFiles(folder, {"*.msf"});
+        }
+    }
+};
+
+class TMSNExplorer final : public TPrivacyIssue {
+    HM_ISSUE_NAME(TMSNExplorer)
+    static std::vector<std::string> Msn6Folders()
+    {
+        std::vector<std::string> found;
+        std::string appData = GetAppDataFolder();
+        if (!appData.empty())
+            FindFolders(appData + "\\", "msn6", found);
+        return found;
+    }
+    bool Check() override { return !Msn6Folders().empty(); }
+    void Solve() override
+    {
+        std::vector<std::string> found = Msn6Folders();
+        std::string msn = found.empty() ? "" : found.front();
+        EmptyFolder(GetHistoryFolder(), "\\");
+        EmptyFolder(GetCookiesFolder(), "\\");
+        EmptyFolder(GetInternetCacheFolder(), "\\");
+        DeleteFoundFiles(msn, {"*.dat"});
+        EffectClearing(ClearingExport::AutoCompleteForms);
+    }
+};
+
+class TNortonAntivirus2005 final : public TPrivacyIssue {
+    HM_ISSUE_NAME(TNortonAntivirus2005)
+    bool Check() override
+    {
+        return RegText(HKEY_LOCAL_MACHINE, "Software\\Symantec\\Norton AntiVirus", "version").compare(0, 2, "11") == 0;
+    }
+    void Solve() override
+    {
+        std::string folder = InstallDir(HKEY_LOCAL_MACHINE, "Software\\Symantec\\InstalledApps", "NAV");
+        EmptyFolder(folder, "Quarantine\\");
+        DeleteEachIn(folder, {"AVApp.log", "AVError.log", "AVVirus.log"});
+        DeleteEachIn(GetCommonProgramsFolder(),
+                     {"\\Symantec Shared\\SNDALRT.log", "\\Symantec Shared\\SNDCON.log", "\\Symantec Shared\\SNDDBG.log",
+                      "\\Symantec Shared\\SNDFW.log", "\\Symantec Shared\\SNDIDS.log", "\\Symantec Shared\\SNDSYS.log"});
+        EmptyFolder(GetAppDataFolder(), "\\Symantec\\Norton AntiVirus\\Tasks\\");
+    }
+};
+
+class TNetscapeNavigator4xHistory final : public TPrivacyIssue {
+    HM_ISSUE_NAME(TNetscapeNavigator4xHistory)
+    bool Check() override { return IsDirectoryAt(GetProgramFilesFolder(), "\\Netscape"); }
+    void Solve() override
+    {
+        std::string programFiles = GetProgramFilesFolder();
+        if (programFiles.empty())
+            return;
+        std::vector<std::string> files;
+        FindFiles(programFiles + "\\Netscape", "netscape.hst", files);
+        std::string user = RegText(HKEY_CURRENT_USER, "Software\\Netscape\\Netscape Navigator\\biff", "CurrentUser");
+        if (files.empty() || Trim(user).empty())
+            return;
+        // The history found lies in Users\<name>; the current user's lies beside it.
+        std::string users = FolderOf(files.front());
+        StripLastPathPart(users);
+        std::string netscape = users;
+        StripLastPathPart(netscape);
+        DeleteIn(TrustedBase(users + user + "\\"), "netscape.hst");
+        DeleteIn(TrustedBase(netscape + user + "\\"), "netscape.hst");
+    }
+};
+
+class TNetzero7 final : public TPrivacyIssue {
+    HM_ISSUE_NAME(TNetzero7)
+    const char* const Key = "Software\\NetZero, Inc.\\NetZero";
+    bool Check() override { return InstallCheck(HKEY_LOCAL_MACHINE, Key, "INSTALLDIR"); }
+    void Solve() override { EmptyFolder(InstallDir(HKEY_LOCAL_MACHINE, Key, "INSTALLDIR"), "cache"); }
+};
+
+class TNewsRover92 final : public TPrivacyIssue {
+    HM_ISSUE_NAME(TNewsRover92)
+    const char* const Key = "Software\\S&H Computer Systems, Inc.\\News Rover\\1.0";
+    bool Check() override { return InstallCheck(HKEY_LOCAL_MACHINE, Key, "Path"); }
+    void Solve() override
+    {
+        std::string folder = InstallDir(HKEY_LOCAL_MACHINE, Key, "Path");
+        ResetValues("HKEY_CURRENT_USER\\Software\\S&H Computer Systems, Inc.\\News Rover\\1.0",
+                    {"ngtexp", "ngtrowsel", "ngtsel", "LastAttach", "LastSigfile"});
+        EmptyFolder(folder, "Temp");
+        TruncateEachIn(folder, {"Rover.ol2", "Rover.old", "DupFiles.mdb", "DupCRC.mdb"});
+    }
+};
+
+class TAdobePhotoshopElements2 final : public TPrivacyIssue {
+    HM_ISSUE_NAME(TAdobePhotoshopElements2)
+    bool Check() override
+    {
+        return InstallCheck(HKEY_LOCAL_MACHINE, std::string(Uninstall) + "Adobe Photoshop Elements 2.0",
+                            "InstallLocation");
+    }
+    void Solve() override
+    {
+        DeleteEachIn(GetAppDataFolder(),
+                     {"\\Adobe\\Photoshop\\Elements\\Photoshop Elements 2.0 Prefs\\Adobe Photoshop Elements 2.0 Prefs.psp",
+                      "\\Adobe\\Photoshop\\Elements\\Adobe PS Elements 2.0 Prefs\\Pr?fs Adobe Photoshop Elements 2.0.psp"});
+        ResetValues("HKEY_CURRENT_USER\\Software\\Adobe\\Photoshop Elements\\2.0\\VisitedDirs", {"STARTUPIMAGEDIRECTORY"});
+    }
+};
+
+class TSecureIE2004 final : public TPrivacyIssue {
+    HM_ISSUE_NAME(TSecureIE2004)
+    bool Check() override
+    {
+        return InstallCheck(HKEY_LOCAL_MACHINE, std::string(Uninstall) + "SecureIE2004_is1", "Inno Setup: App Path");
+    }
+    void Solve() override
+    {
+        DeleteEachIn(GetAppDataFolder(), {"\\SecureIE2004\\FileTransferQueue.xml", "\\SecureIE2004\\SecureIE2004.atb"});
+        ClearRegValues("HKEY_CURRENT_USER\\Software\\SecureIE2004\\Secure IE\\2004.0\\Download Bars");
+        ClearRegValues(std::string(ComDlg32) + "\\LastVisitedMRU");
+        ClearRegValues(std::string(ComDlg32) + "\\OpenSaveMRU");
+        ClearRegValues("HKEY_CURRENT_USER\\Software\\SecureIE2004\\Secure IE\\2004.0\\MRU");
+        ResetValues("HKEY_CURRENT_USER\\Software\\SecureIE2004\\Secure IE\\2004.0", {"DefaultSavePath"});
+    }
+};
+
+// ---- File sharing
+
+class TShareaza final : public TPrivacyIssue {
+    HM_ISSUE_NAME(TShareaza)
+    bool Check() override
+    {
+        DefaultUnchecked = true;
+        return InstallCheck(HKEY_LOCAL_MACHINE, "Software\\Shareaza", "");
+    }
+    void Solve() override
+    {
+        KillProcess("Shareaza.exe");
+        std::string incomplete = InstallDir(HKEY_CURRENT_USER, "Software\\Shareaza\\Shareaza\\Downloads", "IncompletePath");
+        std::string folder = ProgramBase(InstallFolderOf(RegText(HKEY_LOCAL_MACHINE, "Software\\Shareaza", "")));
+        std::string appData = GetAppDataFolder();
+        TruncateEachIn(folder, {"Data\\Library1.dat", "Data\\Library2.dat"});
+        TruncateEachIn(appData, {"\\Shareaza\\Data\\Library1.dat", "\\Shareaza\\Data\\Library2.dat"});
+        EmptyFolder(incomplete, "");
+        TruncateIn(folder, "Data\\UploadQueues.dat");
+        TruncateIn(appData, "\\Shareaza\\Data\\UploadQueues.dat");
+        TruncateIn(folder, "Data\\Profile.xml");
+        TruncateIn(appData, "\\Shareaza\\Data\\Profile.xml");
+        TruncateIn(folder, "Data\\Searches.dat");
+        ClearRegValues("HKEY_CURRENT_USER\\Software\\Shareaza\\Shareaza\\Search");
+        TruncateIn(appData, "\\Shareaza\\Data\\Searches.dat");
+        EmptyFolder(appData, "\\Shareaza\\Torrents");
+    }
+};
+
+class TSoulSeek152 final : public TPrivacyIssue {
+    HM_ISSUE_NAME(TSoulSeek152)
+    bool Check() override
+    {
+        DefaultUnchecked = true;
+        return InstallCheck(HKEY_CURRENT_USER, "Software\\SoulSeek", "InstallPath");
+    }
+    void Solve() override
+    {
+        DeleteEachIn(InstallDir(HKEY_CURRENT_USER, "Software\\SoulSeek", "InstallPath"),
+                     {"attributes.cfg", "shared.cfg", "chatrooms.cfg", "login.cfg", "queue2.cfg", "rcmnd.cfg",
+                      "search.cfg", "wishlist.cfg", "dlbans.cfg", "hotlist.cfg", "ignores.cfg", "userinfo.cfg"});
+    }
+};
+
+// The folder part of the magnet handler's command, one leading quote removed.
+std::string SwapperBase()
+{
+    std::string command = RegText(HKEY_LOCAL_MACHINE, "Software\\Classes\\magnet\\shell\\open\\command", "");
+    if (command.empty())
+        return command;
+    if (command[0] == '"')
+        command.erase(0, 1);
+    StripLastPathPart(command);
+    return command;
+}
+
+class TSwapper final : public TPrivacyIssue {
+    HM_ISSUE_NAME(TSwapper)
+    bool Check() override { return SwapperBase().find("Swapper") != std::string::npos; }
+    void Solve() override
+    {
+        std::string folder = ProgramBase(SwapperBase());
+        TruncateIn(folder, "Swapper\\shareddirs.csv");
+        EmptyFolder(folder, "Swapper\\Logs\\Errors");
+    }
+};
+
+class TTweakMasterPro final : public TPrivacyIssue {
+    HM_ISSUE_NAME(TTweakMasterPro)
+    bool Check() override { return InstallCheck(HKEY_LOCAL_MACHINE, "Software\\Hagel\\TweakMASTER", "InstDir"); }
+    void Solve() override
+    {
+        const char* const tweak = "HKEY_CURRENT_USER\\Software\\Hagel\\TweakMASTER";
+        ResetValues(tweak, {"MTUAssistantSites"});
+        ClearRegValues(std::string(ComDlg32) + "\\LastVisitedMRU");
+        ClearRegValues(std::string(ComDlg32) + "\\OpenSaveMRU");
+        ResetValues(tweak, {"SpeedTestCustomHistory", "SpeedTestCustomUrl", "TraceRouteDestinations", "AOLWindowTitle",
+                            "KeepConnectedSite", "WhoisQueries"});
+    }
+};
+
+class TWinmx3 final : public TPrivacyIssue {
+    HM_ISSUE_NAME(TWinmx3)
+    std::string Value() const { return RegText(HKEY_LOCAL_MACHINE, std::string(Uninstall) + "WinMX", "UninstallString"); }
+    bool Check() override
+    {
+        DefaultUnchecked = true;
+        return !Value().empty();
+    }
+    void Solve() override
+    {
+        KillProcess("WinMX.exe");
+        TruncateIn(ProgramBase(InstallFolderOf(Value())), "library.dat");
+    }
+};
+
+// ---- Editors, help workshops, download and FTP tools
+
+class TAOLDeskBar final : public TPrivacyIssue {
+    HM_ISSUE_NAME(TAOLDeskBar)
+    const char* const Key = "HKEY_CURRENT_USER\\Software\\AOL\\DeskBar\\HistorySearchCombo";
+    bool Check() override { return RegKeyExists(Key); }
+    void Solve() override { DeleteRegKey(Key); }
+};
+
+const char* const EditPadReopen = "HKEY_CURRENT_USER\\Software\\JG\\EditPad\\Reopen";
+
+class TEditPadPro final : public TPrivacyIssue {
+    HM_ISSUE_NAME(TEditPadPro)
+    bool Check() override
+    {
+        return RegKeyExists(EditPadReopen) &&
+               AnyKeyExists({"HKEY_CURRENT_USER\\Software\\JGSoft\\EditPadPro5\\HistoryCollection",
+                             "HKEY_CURRENT_USER\\Software\\JGSoft\\EditPadPro5\\HistoryFile",
+                             "HKEY_CURRENT_USER\\Software\\JGSoft\\EditPadPro5\\HistoryOpenFolder",
+                             "HKEY_CURRENT_USER\\Software\\JGSoft\\EditPadPro5\\Search"});
+    }
+    void Solve() override
+    {
+        DeleteKeys({EditPadReopen, "HKEY_CURRENT_USER\\Software\\JGSoft\\EditPadPro5\\HistoryCollection",
+                    "HKEY_CURRENT_USER\\Software\\JGSoft\\EditPadPro5\\HistoryFile",
+                    "HKEY_CURRENT_USER\\Software\\JGSoft\\EditPadPro5\\HistoryOpenFolder",
+                    "HKEY_CURRENT_USER\\Software\\JGSoft\\EditPadPro5\\Search"});
+    }
+};
+
+class TEditPadLite final : public TPrivacyIssue {
+    HM_ISSUE_NAME(TEditPadLite)
+    bool Check() override
+    {
+        return RegKeyExists(EditPadReopen) &&
+               AnyKeyExists({"HKEY_CURRENT_USER\\Software\\JGSoft\\EditPadLite5\\HistoryFile",
+                             "HKEY_CURRENT_USER\\Software\\JGSoft\\EditPadLite5\\Search"});
+    }
+    void Solve() override
+    {
+        DeleteKeys({EditPadReopen, "HKEY_CURRENT_USER\\Software\\JGSoft\\EditPadLite5\\HistoryFile",
+                    "HKEY_CURRENT_USER\\Software\\JGSoft\\EditPadLite5\\Search"});
+    }
+};
+
+class THTMLHelpWorkshop final : public TPrivacyIssue {
+    HM_ISSUE_NAME(THTMLHelpWorkshop)
+    bool Check() override
+    {
+        return AnyKeyExists({"HKEY_CURRENT_USER\\Software\\Microsoft\\HTML Help Workshop\\Project Files",
+                             "HKEY_CURRENT_USER\\Software\\Microsoft\\HTML Help Workshop\\Recent File List",
+                             "HKEY_CURRENT_USER\\Software\\Microsoft\\HTML Help Workshop\\Compressed HTML",
+                             "HKEY_CURRENT_USER\\Software\\Microsoft\\HTML Help Workshop\\Html Titles"});
+    }
+    void Solve() override
+    {
+        DeleteKeys({"HKEY_CURRENT_USER\\Software\\Microsoft\\HTML Help Workshop\\Project Files",
+                    "HKEY_CURRENT_USER\\Software\\Microsoft\\HTML Help Workshop\\Recent File List",
+                    "HKEY_CURRENT_USER\\Software\\Microsoft\\HTML Help Workshop\\Compressed HTML",
+                    "HKEY_CURRENT_USER\\Software\\Microsoft\\HTML Help Workshop\\Html Titles"});
+    }
+};
+
+class TMicrosoftHelpWorkshop final : public TPrivacyIssue {
+    HM_ISSUE_NAME(TMicrosoftHelpWorkshop)
+    const char* const Key = "HKEY_CURRENT_USER\\Software\\Microsoft\\Microsoft Help Workshop\\Recent File List";
+    bool Check() override { return RegKeyExists(Key); }
+    void Solve() override { DeleteRegKey(Key); }
+};
+
+// The parent of the documents folder, with a trailing backslash.
+std::string DocumentsParent()
+{
+    std::string folder = GetPersonalFolder();
+    if (folder.empty())
+        return folder;
+    StripLastPathPart(folder);
+    return TrustedBase(folder);
+}
+
+class TMassDownloader final : public TPrivacyIssue {
+    HM_ISSUE_NAME(TMassDownloader)
+    bool Check() override
+    {
+        return IsDirectoryAt(GetProgramFilesFolder(), "\\Mass Downloader\\INDEX\\") ||
+               PathExistsAt(DocumentsParent(), "MetaProducts\\Mass Downloader\\massdown.dat");
+    }
+    void Solve() override
+    {
+        std::string parent = DocumentsParent();
+        std::string programFiles = GetProgramFilesFolder();
+        EmptyFolder(programFiles, "\\Mass Downloader\\INDEX\\", "*.*", true);
+        DeleteEachIn(programFiles, {"\\Mass Downloader\\history.bak", "\\Mass Downloader\\history.dat",
+                                    "\\Mass Downloader\\massdown.dat"});
+        EmptyFolder(parent, "MetaProducts\\Mass Downloader\\INDEX\\", "*.*", true);
+        DeleteEachIn(parent, {"MetaProducts\\Mass Downloader\\history.bak", "MetaProducts\\Mass Downloader\\history.dat",
+                              "MetaProducts\\Mass Downloader\\massdown.dat"});
+    }
+};
+
+class TAbsoluteFTPHistory final : public TPrivacyIssue {
+    HM_ISSUE_NAME(TAbsoluteFTPHistory)
+    const char* const Key = "HKEY_CURRENT_USER\\Software\\Van Dyke Technologies\\AbsoluteFTP\\Recent File";
+    bool Check() override { return RegKeyExists(Key); }
+    void Solve() override { ClearRegValues(Key); }
+};
+
+// ---- ACDSee
+
+const char* const AcdSee = "HKEY_CURRENT_USER\\Software\\ACD Systems\\ACDSee";
+
+void DeleteImageDb()
+{
+    DeleteEachIn(GetAppDataFolder(), {"\\ACD Systems\\ACDSee\\ImageDB.ddf", "\\ACD Systems\\ACDSee\\ImageDB.dtf"});
+}
+
+class TACDSee3XHistory final : public TPrivacyIssue {
+    HM_ISSUE_NAME(TACDSee3XHistory)
+    std::string Value() const { return RegText(HKEY_LOCAL_MACHINE, std::string(AppPaths) + "ACDSee.exe", ""); }
+    bool Check() override { return !Value().empty(); }
+    void Solve() override
+    {
+        std::string program = Value();
+        if (program.empty())
+            return;
+        KillProcess(NameOf(program));
+        DeleteEachIn(ProgramBase(InstallFolderOf(program)), {"ImageDB.ddf", "ImageDB.dtf"});
+        ResetValues(AcdSee, {"LastFolder", "OpenFolder", "HistPaths", "Favorites", "ImageDB", "HistMCFDestFolder"});
+    }
+};
+
+class TACDSee40History final : public TPrivacyIssue {
+    HM_ISSUE_NAME(TACDSee40History)
+    bool Check() override { return RegValueExists(AcdSee, "ImageDB") || RegValueExists(AcdSee, "OpenFolder"); }
+    void Solve() override
+    {
+        KillProcess("acdsee4.exe");
+        ResetValues(AcdSee, {"HistSearchFileName", "HistSearchQuickText", "HistSearchText", "HistMFCDestFolder",
+                             "HistPaths", "HistFileFilters", "lastfolder", "ImageDB", "OpenFolder"});
+    }
+};
+
+class TACDSee50History final : public TPrivacyIssue {
+    HM_ISSUE_NAME(TACDSee50History)
+    bool Check() override { return RegKeyExists(std::string(AcdSee) + "\\50"); }
+    void Solve() override
+    {
+        KillProcess("acdsee5.exe");
+        ResetValues(AcdSee, {"ImageDB"});
+        for (const std::string& key : {std::string(AcdSee) + "\\50", std::string(AcdSee)})
+            ResetValues(key, {"HistSearchFileName", "HistSearchQuickText", "HistSearchText", "OpenFolder",
+                              "HistMFCDestFolder", "HistPaths", "HistFileFilters", "lastfolder"});
+        DeleteImageDb();
+    }
+};
+
+class TACDSee60History final : public TPrivacyIssue {
+    HM_ISSUE_NAME(TACDSee60History)
+    bool Check() override { return InstallCheck(HKEY_LOCAL_MACHINE, std::string(AppPaths) + "ACDSee6.exe", ""); }
+    void Solve() override
+    {
+        if (!Check())
+            return;
+        KillProcess("ACDSee6.exe");
+        std::string appData = GetAppDataFolder();
+        DeleteIn(appData, "\\ACD Systems\\vango.data");
+        ResetValues(std::string(AcdSee) + "\\60", {"OpenFolder", "HistSearchQuickText", "HistSearchFileName"});
+        EmptyFolder(appData, "\\ACD Systems\\Catalogs\\Default\\");
+        EmptyFolder(appData, "\\ACD Systems\\Catalogs\\Export\\");
+        EmptyFolder(appData, "\\ACD Systems\\Catalogs\\Backup\\");
+    }
+};
+
+class TACDSee70History final : public TPrivacyIssue {
+    HM_ISSUE_NAME(TACDSee70History)
+    bool Check() override { return RegKeyExists(std::string(AcdSee) + "\\70"); }
+    void Solve() override
+    {
+        KillProcess("acdsee7.exe");
+        ResetValues(std::string(AcdSee) + "\\70", {"HistSearchFileName", "HistSearchQuickText", "HistSearchText",
+                                                   "OpenFolder", "HistMFCDestFolder", "HistPaths", "HistFileFilters"});
+        ResetValues(AcdSee, {"HistSearchFileName", "HistSearchQuickText", "HistSearchText", "OpenFolder",
+                             "HistMFCDestFolder", "HistPaths", "HistFileFilters", "lastfolder"});
+        ResetValues("HKEY_USERS\\.default\\Software\\ACD Systems\\ACDSee", {"histpaths", "lastfolder", "openfolder"});
+        ResetValues("HKEY_USERS\\Software\\ACD Systems\\ACDSee", {"histpaths", "lastfolder", "openfolder"});
+        DeleteImageDb();
+    }
+};
+
+// ---- Acrobat Reader
+
+class TAcrobatReader40 final : public TPrivacyIssue {
+    HM_ISSUE_NAME(TAcrobatReader40)
+    bool Check() override
+    {
+        return InstallCheck(HKEY_CURRENT_USER, "Software\\Adobe\\Acrobat Reader\\4.0\\InstallPath", "");
+    }
+    void Solve() override
+    {
+        ResetValues("HKEY_CURRENT_USER\\Software\\Adobe\\Acrobat Reader\\4.0\\AdobeViewer",
+                    {"avpRecentFile1", "avpRecentFile2", "avpRecentFile3", "avpRecentFile4", "avpRecentFile5",
+                     "avpRecentFile6", "avpRecentFile7", "avpRecentFile8", "avpRecentFile9"});
+        DeleteRegKey("HKEY_CURRENT_USER\\Software\\Adobe\\Acrobat\\4.0\\Weblink\\4.0\\OpenURL");
+    }
+};
+
+class TAcrobatReader50 final : public TPrivacyIssue {
+    HM_ISSUE_NAME(TAcrobatReader50)
+    bool Check() override
+    {
+        return InstallCheck(HKEY_LOCAL_MACHINE, "Software\\Adobe\\Acrobat Reader\\5.0\\InstallPath", "");
+    }
+    void Solve() override
+    {
+        DeleteRegKey("HKEY_CURRENT_USER\\Software\\Adobe\\Acrobat\\5.0\\Weblink\\5.0\\OpenURL");
+        for (const std::string recent : {"HKEY_CURRENT_USER\\Software\\Adobe\\Acrobat Reader\\5.0\\AVGeneral\\cRecentFiles",
+                                         "HKEY_CURRENT_USER\\Software\\Adobe\\Adobe Acrobat\\5.0\\AVGeneral\\cRecentFiles"}) {
+            for (int n = 1; n <= 8; ++n)
+                DeleteRegKey(recent + "\\c" + std::to_string(n));
+            DeleteRegKey(recent);
+        }
+    }
+};
+
+// Never found, and nothing to clean: the entry only holds its place in the list.
+class TAcrobatReader60 final : public TPrivacyIssue {
+    HM_ISSUE_NAME(TAcrobatReader60)
+    bool Check() override { return false; }
+    void Solve() override {}
+};
+
+// ---- Image, audio and video tools
+
+class TAdaware6 final : public TPrivacyIssue {
+    HM_ISSUE_NAME(TAdaware6)
+    bool Check() override { return IsDirectoryAt(GetProgramFilesFolder(), "\\Lavasoft\\Ad-Aware 6"); }
+    void Solve() override { EmptyFolder(GetProgramFilesFolder(), "\\Lavasoft\\Ad-Aware 6\\Logs\\"); }
+};
+
+class TAdaptecAudioCD final : public TPrivacyIssue {
+    HM_ISSUE_NAME(TAdaptecAudioCD)
+    const char* const Key = "HKEY_LOCAL_MACHINE\\Software\\Adaptec\\AUDIO_CD_INFO";
+    bool Check() override { return RegKeyExists(Key); }
+    void Solve() override
+    {
+        ClearRegValues(Key);
+        DeleteRegSubKeys(Key);
+    }
+};
+
+class TAdobePhotoshop60 final : public TPrivacyIssue {
+    HM_ISSUE_NAME(TAdobePhotoshop60)
+    bool Check() override
+    {
+        return PhotoshopMajorIs(HKEY_LOCAL_MACHINE, "Software\\Classes\\Photoshop.AdobePlugin\\shell\\open\\command", 6);
+    }
+    void Solve() override
+    {
+        ClearRegValues("HKEY_CURRENT_USER\\Software\\Adobe\\Photoshop\\6.0\\VisitedDirs");
+        DeleteEachIn(GetAppDataFolder(),
+                     {"\\Adobe\\Photoshop\\6.0\\Adobe Photoshop 6 Settings\\Adobe Photoshop 6 Prefs.psp",
+                      "\\Adobe\\Photoshop\\6.0\\Adobe Photoshop 6 Einstellungen\\Adobe Photoshop 6 Prefs.psp",
+                      "\\Adobe\\Photoshop\\6.0\\Param?tres Adobe Photoshop 6\\Pr?fs Adobe Photoshop 6.psp"});
+    }
+};
+
+class TAdobePhotoshop70 final : public TPrivacyIssue {
+    HM_ISSUE_NAME(TAdobePhotoshop70)
+    bool Check() override { return PhotoshopMajorIs(HKEY_LOCAL_MACHINE, std::string(AppPaths) + "Photoshop.exe", 7); }
+    void Solve() override
+    {
+        ClearRegValues("HKEY_CURRENT_USER\\Software\\Adobe\\Photoshop\\7.0\\VisitedDirs");
+        DeleteEachIn(GetAppDataFolder(),
+                     {"\\Adobe\\Photoshop\\7.0\\Adobe Photoshop 7.0 Settings\\Adobe Photoshop 7.0 Prefs.psp",
+                      "\\Adobe\\Photoshop\\7.0\\Adobe Photoshop 7.0 Einstellungen\\Adobe Photoshop 7.0 Prefs.psp",
+                      "\\Adobe\\Photoshop\\7.0\\Param?tres Adobe Photoshop 7.0\\Pr?fs Adobe Photoshop 7.0.psp"});
+    }
+};
+
+class TAdvancedDiskCatalog149 final : public TPrivacyIssue {
+    HM_ISSUE_NAME(TAdvancedDiskCatalog149)
+    bool Check() override { return RegKeyExists("HKEY_LOCAL_MACHINE\\Software\\Elcom\\Advanced Disk Catalog"); }
+    void Solve() override
+    {
+        const char* const mru = "HKEY_LOCAL_MACHINE\\Software\\Elcom\\Advanced Disk Catalog\\MRU";
+        ClearRegValues(mru);
+        DeleteRegSubKeys(mru);
+    }
+};
+
+class TAgentNewsReader final : public TPrivacyIssue {
+    HM_ISSUE_NAME(TAgentNewsReader)
+    bool Check() override { return IsDirectoryAt(GetProgramFilesFolder(), "\\Agent\\Data\\"); }
+    void Solve() override
+    {
+        std::string programFiles = GetProgramFilesFolder();
+        DeleteFoundFiles(programFiles.empty() ? "" : programFiles + "\\Agent\\Data\\", {"*.idx", "*.dat", "*.bak"});
+    }
+};
+
+class TAudioCatalyst final : public TPrivacyIssue {
+    HM_ISSUE_NAME(TAudioCatalyst)
+    bool Check() override
+    {
+        DefaultUnchecked = true;
+        return IsDirectoryAt(GetProgramFilesFolder(), "\\Xing\\AudioCatalyst\\");
+    }
+    void Solve() override
+    {
+        KeepSubfoldersEmpty(GetProgramFilesFolder(), "\\Xing\\AudioCatalyst\\", {"*.mp3", "*.wav", "*.tmp"});
+    }
+};
+
+class TAudioGrabber final : public TPrivacyIssue {
+    HM_ISSUE_NAME(TAudioGrabber)
+    bool Check() override
+    {
+        DefaultUnchecked = true;
+        return IsDirectoryAt(GetProgramFilesFolder(), "\\AudioGrabber\\");
+    }
+    void Solve() override { KeepSubfoldersEmpty(GetProgramFilesFolder(), "\\AudioGrabber\\", {"*.mp3", "*.wav"}); }
+};
+
+class TAvantBrowser final : public TPrivacyIssue {
+    HM_ISSUE_NAME(TAvantBrowser)
+    bool Check() override
+    {
+        return InstallCheck(HKEY_LOCAL_MACHINE, std::string(Uninstall) + "AvantBrowser", "UninstallString");
+    }
+    void Solve() override
+    {
+        KillProcess("avant.exe");
+        std::string appData = GetAppDataFolder();
+        TruncateIn(appData, "\\Avant Browser\\pages.dat");
+        // The browser shares Internet Explorer's typed addresses.
+        ClearRegValues("HKEY_CURRENT_USER\\Software\\Microsoft\\Internet Explorer\\TypedURLs");
+        TruncateEachIn(appData, {"\\Avant Browser\\recents.dat", "\\Avant Browser\\keywords.dat",
+                                 "\\Avant Browser\\groups.dat", "\\Avant Browser\\homepages.dat"});
+    }
+};
+
+class TAXIcons4x final : public TPrivacyIssue {
+    HM_ISSUE_NAME(TAXIcons4x)
+    bool Check() override { return RegKeyExists("HKEY_CURRENT_USER\\Software\\Axialis\\AX-Icons 4.0"); }
+    void Solve() override { DeleteRegKey("HKEY_CURRENT_USER\\Software\\Axialis\\AX-Icons 4.0\\Recent File List"); }
+};
+
+class TAXIcons45 final : public TPrivacyIssue {
+    HM_ISSUE_NAME(TAXIcons45)
+    bool Check() override { return RegKeyExists("HKEY_CURRENT_USER\\Software\\Axialis\\AX-Icons 4.5"); }
+    void Solve() override { DeleteRegKey("HKEY_CURRENT_USER\\Software\\Axialis\\AX-Icons 4.5\\Recent File List"); }
+};
+
+class TAxialisMediaBrowser final : public TPrivacyIssue {
+    HM_ISSUE_NAME(TAxialisMediaBrowser)
+    bool Check() override { return RegKeyExists("HKEY_CURRENT_USER\\Software\\Axialis\\MediaBrowser"); }
+    void Solve() override
+    {
+        DeleteKeys({"HKEY_CURRENT_USER\\Software\\Axialis\\MediaBrowser\\folders",
+                    "HKEY_CURRENT_USER\\Software\\Axialis\\MediaBrowser\\CoolBarList",
+                    "HKEY_CURRENT_USER\\Software\\Axialis\\MediaBrowser\\Recent File List"});
+    }
+};
+
+class TBabylon final : public TPrivacyIssue {
+    HM_ISSUE_NAME(TBabylon)
+    bool Check() override { return RegKeyExists("HKEY_CURRENT_USER\\Software\\Babylon\\Babylon Translator"); }
+    void Solve() override
+    {
+        DeleteKeys({"HKEY_CURRENT_USER\\Software\\Babylon\\Babylon Translator\\Users\\Default\\WebSearch",
+                    "HKEY_CURRENT_USER\\Software\\Babylon\\Babylon Translator\\Users\\Default\\History",
+                    "HKEY_CURRENT_USER\\Software\\Babylon\\Babylon Translator\\WebSearch"});
+        const char* const history = "HKEY_CURRENT_USER\\Software\\Babylon\\Babylon Translator\\UserInfo\\History";
+        ClearRegValues(history);
+        DeleteRegSubKeys(history);
+    }
+};
+
+// Found so that the user sees it, listed unticked; there is nothing it removes.
+class TBearShare final : public TPrivacyIssue {
+    HM_ISSUE_NAME(TBearShare)
+    bool Check() override
+    {
+        DefaultUnchecked = true;
+        return InstallCheck(HKEY_LOCAL_MACHINE, "Software\\BearShare", "InstallDir");
+    }
+    void Solve() override {}
+};
+
+class TBlazeDVD20 final : public TPrivacyIssue {
+    HM_ISSUE_NAME(TBlazeDVD20)
+    bool Check() override
+    {
+        DefaultUnchecked = true;
+        return IsDirectoryAt(GetProgramFilesFolder(), "\\BlazeDVD\\");
+    }
+    void Solve() override
+    {
+        std::string programFiles = GetProgramFilesFolder();
+        EmptyFolder(programFiles, "\\BlazeDVD\\Bookmark", "*.bmk", true);
+        EmptyFolder(programFiles, "\\BlazeDVD\\CapturedPictures", "*.bmp", true);
+    }
+};
+
+// ---- Development tools
+
+class TBorlandCBuilder5 final : public TPrivacyIssue {
+    HM_ISSUE_NAME(TBorlandCBuilder5)
+    bool Check() override { return RegKeyExists("HKEY_CURRENT_USER\\Software\\Borland\\C++Builder\\5.0"); }
+    void Solve() override
+    {
+        ClearEachKey({"HKEY_CURRENT_USER\\Software\\Borland\\C++Builder\\5.0\\Closed Files",
+                      "HKEY_CURRENT_USER\\Software\\Borland\\C++Builder\\5.0\\Closed Projects",
+                      "HKEY_CURRENT_USER\\Software\\Borland\\C++Builder\\5.0\\Session"});
+    }
+};
+
+class TBorlandDelphi5 final : public TPrivacyIssue {
+    HM_ISSUE_NAME(TBorlandDelphi5)
+    bool Check() override
+    {
+        return PathExistsAt(GetProgramFilesFolder(), "\\Borland\\Delphi5\\Bin\\DELPHI32.dsk") ||
+               RegKeyExists("HKEY_CURRENT_USER\\Software\\Borland\\Delphi\\5.0");
+    }
+    void Solve() override
+    {
+        DeleteIn(GetProgramFilesFolder(), "\\Borland\\Delphi5\\Bin\\DELPHI32.dsk");
+        ClearEachKey({"HKEY_CURRENT_USER\\Software\\Borland\\Delphi\\5.0\\Closed Files",
+                      "HKEY_CURRENT_USER\\Software\\Borland\\Delphi\\5.0\\Closed Projects",
+                      "HKEY_CURRENT_USER\\Software\\Borland\\Delphi\\5.0\\Session"});
+    }
+};
+
+class TBorlandDelphi7 final : public TPrivacyIssue {
+    HM_ISSUE_NAME(TBorlandDelphi7)
+    bool Check() override { return RegKeyExists("HKEY_CURRENT_USER\\Software\\Borland\\Delphi\\7.0"); }
+    void Solve() override
+    {
+        const std::string h = "HKEY_CURRENT_USER\\Software\\Borland\\Delphi\\7.0\\History Lists";
+        DeleteValuesMatching("HKEY_CURRENT_USER\\Software\\Borland\\Delphi\\7.0\\Session", "Project");
+        DeleteValuesMatching("HKEY_CURRENT_USER\\Software\\Borland\\Delphi\\7.0\\Closed Files", "File");
+        DeleteValuesMatching("HKEY_CURRENT_USER\\Software\\Borland\\Delphi\\7.0\\Closed Projects", "File");
+        DeleteValuesMatching(h + "\\hlSearchText", "Item");
+        ResetValues(h + "\\hlSearchText", {"Count"});
+        ResetValues(h + "\\hlLibraryPath", {"Count"});
+        DeleteValuesMatching(h + "\\hlLibraryPath", "Item");
+        ResetValues(h + "\\hlDPLOutput", {"Count"});
+        DeleteValuesMatching(h + "\\hlDPLOutput", "Item");
+        ResetValues(h + "\\hlDCPOutput", {"Count"});
+        DeleteValuesMatching(h + "\\hlDCPOutput", "Item");
+        // The second letter of these two key names is a capital I, as the program writes them.
+        ResetValues(h + "\\hIPackgeSearchPath", {"Count"});
+        DeleteValuesMatching(h + "\\hIPackgeSearchPath", "Item");
+        ResetValues(h + "\\hIBrowsingPath", {"Count"});
+        DeleteValuesMatching(h + "\\hIBrowsingPath", "Item");
+        DeleteEachIn(GetProgramFilesFolder(),
+                     {"\\Borland\\Delphi7\\Bin\\delphi32.dsk", "\\Borland\\Delphi7\\Bin\\delphi32.~dsk"});
+    }
+};
+
+// ---- Utilities
+
+class TCabinetManager final : public TPrivacyIssue {
+    HM_ISSUE_NAME(TCabinetManager)
+    bool Check() override
+    {
+        return AnyKeyExists({"HKEY_CURRENT_USER\\Software\\Microlog\\Cabinet Manager 1.1",
+                             "HKEY_CURRENT_USER\\Software\\Microlog\\Cabinet Manager 2.0",
+                             "HKEY_CURRENT_USER\\Software\\Microlog\\Cabinet Manager 2.1",
+                             "HKEY_CURRENT_USER\\Software\\Microlog\\Cabinet Manager 3.1",
+                             "HKEY_CURRENT_USER\\Software\\Microlog\\Cabinet Manager 4.1"});
+    }
+    void Solve() override
+    {
+        DeleteKeys({"HKEY_CURRENT_USER\\Software\\Microlog\\Cabinet Manager 1.1\\Recent File List",
+                    "HKEY_CURRENT_USER\\Software\\Microlog\\Cabinet Manager 2.0\\Recent File List",
+                    "HKEY_CURRENT_USER\\Software\\Microlog\\Cabinet Manager 2.1\\Recent File List",
+                    "HKEY_CURRENT_USER\\Software\\Microlog\\Cabinet Manager 3.1\\Recent File List",
+                    "HKEY_CURRENT_USER\\Software\\Microlog\\Cabinet Manager 4.1\\Recent File List"});
+    }
+};
+
+class TClassify98 final : public TPrivacyIssue {
+    HM_ISSUE_NAME(TClassify98)
+    bool Check() override { return IsDirectoryAt(GetProgramFilesFolder(), "\\TRELLIAN\\Classify 98"); }
+    void Solve() override { EmptyFolder(GetProgramFilesFolder(), "\\TRELLIAN\\Classify 98\\report\\", "*.htm", true); }
+};
+
+class TCoffeeCupDirectFTP final : public TPrivacyIssue {
+    HM_ISSUE_NAME(TCoffeeCupDirectFTP)
+    bool Check() override
+    {
+        return RegKeyExists("HKEY_CURRENT_USER\\Software\\Idyle Software\\DirectFTP") ||
+               PathExistsAt(GetProgramFilesFolder(), "\\CoffeeCup Software\\DirectFTP\\FTPServers.ini");
+    }
+    void Solve() override
+    {
+        ResetValues("HKEY_CURRENT_USER\\Software\\Idyle Software\\DirectFTP\\Interface", {"localpath", "localdir"});
+        DeleteIn(GetProgramFilesFolder(), "\\CoffeeCup Software\\DirectFTP\\FTPServers.ini");
+    }
+};
+
+class TCoffeeCupGIFAnimator62 final : public TPrivacyIssue {
+    HM_ISSUE_NAME(TCoffeeCupGIFAnimator62)
+    bool Check() override { return RegKeyExists("HKEY_CURRENT_USER\\Software\\CoffeeCup Software\\GIF Animator"); }
+    void Solve() override { ClearRegValues("HKEY_CURRENT_USER\\Software\\CoffeeCup Software\\GIF Animator\\Settings\\MRU"); }
+};
+
+class TCoolEditPro final : public TPrivacyIssue {
+    HM_ISSUE_NAME(TCoolEditPro)
+    bool Check() override { return PathExistsAt(GetWindowsFolder(), "\\cool.ini"); }
+    // Written only into an existing file: a run without Cool Edit must not create one.
+    void Solve() override
+    {
+        if (Check())
+            EffectWriteProfileString(GetWindowsFolder() + "\\cool.ini", "DirGroup 101", "Item", "");
+    }
+};
+
+void CleanCopernic(const char* edition)
+{
+    std::string programFiles = GetProgramFilesFolder();
+    EmptyFolder(programFiles, std::string(edition) + "\\Search Results", "*.*", true);
+    EmptyFolder(programFiles, std::string(edition) + "\\data");
+}
+
+class TCopernic2001Basic final : public TPrivacyIssue {
+    HM_ISSUE_NAME(TCopernic2001Basic)
+    bool Check() override { return IsDirectoryAt(GetProgramFilesFolder(), "\\Copernic 2001 Basic"); }
+    void Solve() override { CleanCopernic("\\Copernic 2001 Basic"); }
+};
+
+class TCopernic2001Plus final : public TPrivacyIssue {
+    HM_ISSUE_NAME(TCopernic2001Plus)
+    bool Check() override { return IsDirectoryAt(GetProgramFilesFolder(), "\\Copernic 2001 Plus"); }
+    void Solve() override { CleanCopernic("\\Copernic 2001 Plus"); }
+};
+
+class TCopernic2001Pro final : public TPrivacyIssue {
+    HM_ISSUE_NAME(TCopernic2001Pro)
+    bool Check() override { return IsDirectoryAt(GetProgramFilesFolder(), "\\Copernic 2001 Pro"); }
+    void Solve() override { CleanCopernic("\\Copernic 2001 Pro"); }
+};
+
+class TCuteMX25 final : public TPrivacyIssue {
+    HM_ISSUE_NAME(TCuteMX25)
+    bool Check() override
+    {
+        return RegKeyExists("HKEY_CURRENT_USER\\Software\\GlobalSCAPE\\CuteMX") ||
+               IsDirectoryAt(GetAppDataFolder(), "\\GlobalSCAPE\\CuteMX");
+    }
+    void Solve() override
+    {
+        EmptyFolder(GetAppDataFolder(), "\\GlobalSCAPE\\CuteMX\\ChatLog");
+        DeleteRegKey("HKEY_CURRENT_USER\\Software\\GlobalSCAPE\\CuteMX\\SearchInfo");
+    }
+};
+
+}  // namespace
 
 std::vector<TIssueRegistration> CatalogueGroupA()
 {
-    return {};
+    return {
+        HM_REGISTER(TMozillaThunderbirdNews),
+        HM_REGISTER(TMSNExplorer),
+        HM_REGISTER(TNortonAntivirus2005),
+        HM_REGISTER(TNetscapeNavigator4xHistory),
+        HM_REGISTER(TNetzero7),
+        HM_REGISTER(TNewsRover92),
+        HM_REGISTER(TAdobePhotoshopElements2),
+        HM_REGISTER(TSecureIE2004),
+        HM_REGISTER(TShareaza),
+        HM_REGISTER(TSoulSeek152),
+        HM_REGISTER(TSwapper),
+        HM_REGISTER(TTweakMasterPro),
+        HM_REGISTER(TWinmx3),
+        HM_REGISTER(TAOLDeskBar),
+        HM_REGISTER(TEditPadPro),
+        HM_REGISTER(TEditPadLite),
+        HM_REGISTER(THTMLHelpWorkshop),
+        HM_REGISTER(TMicrosoftHelpWorkshop),
+        HM_REGISTER(TMassDownloader),
+        HM_REGISTER(TAbsoluteFTPHistory),
+        HM_REGISTER(TACDSee3XHistory),
+        HM_REGISTER(TACDSee40History),
+        HM_REGISTER(TACDSee50History),
+        HM_REGISTER(TACDSee60History),
+        HM_REGISTER(TACDSee70History),
+        HM_REGISTER(TAcrobatReader40),
+        HM_REGISTER(TAcrobatReader50),
+        HM_REGISTER(TAcrobatReader60),
+        HM_REGISTER(TAdaware6),
+        HM_REGISTER(TAdaptecAudioCD),
+        HM_REGISTER(TAdobePhotoshop60),
+        HM_REGISTER(TAdobePhotoshop70),
+        HM_REGISTER(TAdvancedDiskCatalog149),
+        HM_REGISTER(TAgentNewsReader),
+        HM_REGISTER(TAudioCatalyst),
+        HM_REGISTER(TAudioGrabber),
+        HM_REGISTER(TAvantBrowser),
+        HM_REGISTER(TAXIcons4x),
+        HM_REGISTER(TAXIcons45),
+        HM_REGISTER(TAxialisMediaBrowser),
+        HM_REGISTER(TBabylon),
+        HM_REGISTER(TBearShare),
+        HM_REGISTER(TBlazeDVD20),
+        HM_REGISTER(TBorlandCBuilder5),
+        HM_REGISTER(TBorlandDelphi5),
+        HM_REGISTER(TBorlandDelphi7),
+        HM_REGISTER(TCabinetManager),
+        HM_REGISTER(TClassify98),
+        HM_REGISTER(TCoffeeCupDirectFTP),
+        HM_REGISTER(TCoffeeCupGIFAnimator62),
+        HM_REGISTER(TCoolEditPro),
+        HM_REGISTER(TCopernic2001Basic),
+        HM_REGISTER(TCopernic2001Plus),
+        HM_REGISTER(TCopernic2001Pro),
+        HM_REGISTER(TCuteMX25),
+    };
 }
