@@ -1,53 +1,97 @@
 // hushmark-cli: the console front end on the same engine, info.ini and options.ini
 // as the windowed program.
+#include "cli/Arguments.h"
+#include "cli/Commands.h"
+#include "cli/Progress.h"
+#include "cli/Report.h"
 #include "engine/Options.h"
 #include "engine/ProgramFolder.h"
 #include "engine/Scanner.h"
-#include "primitives/Errors.h"
 
 #include <cstdio>
-#include <cstring>
-#include <memory>
+#include <exception>
 #include <string>
+#include <windows.h>
 
 namespace {
 
-const int ExitDone = 0;
-const int ExitUsage = 2;
-const int ExitFiles = 3;
-
-int Usage()
+int Fail(int code, const std::string& message)
 {
-    std::fprintf(stderr, "usage: hushmark-cli list\n");
-    return ExitUsage;
+    std::fprintf(stderr, "hushmark-cli: %s\n", message.c_str());
+    return code;
 }
 
-int List(TScanner& scanner)
+// A console shows the OEM code page; files and pipes get the program's ANSI text.
+void WriteOut(std::string text, bool json)
 {
-    int position = 0;
-    for (auto& issue : scanner.AllIssues) {
-        ++position;
-        std::printf("%3d  %-40s  %s\n", position, issue->ClassName(), scanner.GetTitle(issue->ClassName()).c_str());
+    DWORD mode;
+    if (!json && GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &mode) && !text.empty())
+        CharToOemBuffA(&text[0], &text[0], static_cast<DWORD>(text.size()));
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    std::fflush(stdout);
+}
+
+// Peak working set, for the benchmarks; psapi is looked up at run time, as the
+// Windows 95 family lacks it.
+void PrintPeakWorkingSet()
+{
+    struct TCounters {
+        DWORD cb, PageFaultCount;
+        SIZE_T PeakWorkingSetSize, WorkingSetSize, QuotaPeakPagedPoolUsage, QuotaPagedPoolUsage,
+            QuotaPeakNonPagedPoolUsage, QuotaNonPagedPoolUsage, PagefileUsage, PeakPagefileUsage;
+    } counters = {};
+    counters.cb = sizeof counters;
+    using TGetInfo = BOOL(WINAPI*)(HANDLE, TCounters*, DWORD);
+    HMODULE psapi = LoadLibraryA("psapi.dll");
+    auto getInfo = psapi ? reinterpret_cast<TGetInfo>(reinterpret_cast<void*>(GetProcAddress(psapi, "GetProcessMemoryInfo"))) : nullptr;
+    if (getInfo && getInfo(GetCurrentProcess(), &counters, sizeof counters))
+        std::fprintf(stderr, "peak working set: %lu bytes\n", static_cast<unsigned long>(counters.PeakWorkingSetSize));
+    else
+        std::fprintf(stderr, "peak working set: unknown\n");
+}
+
+// Runs the command on the engine. Errors outside the guards are the program folder's
+// own files: info.ini that cannot be read, info.ini or options.ini that cannot be saved.
+int RunEngine(TCommandLine& line)
+{
+    try {
+        std::string folder = ProgramFolder();
+        // Not loaded: loading rewrites the hot-key section, and only the scan's time
+        // belongs to this program's writes.
+        TOptions options(folder + "options.ini", false);
+        TProgress progress(!line.Json && StandardErrorIsConsole());
+        TScanner scanner(folder + "info.ini", options,
+                         [&](TIssueList& issues) { CreateIssuesWithProgress(issues, progress); });
+        std::string error;
+        if (!CheckClassNames(scanner, line.Classes, error))
+            return Fail(ExitUsage, error);
+        TReport report;
+        TCommandResult result = RunCommand(line, scanner, progress, report);
+        WriteOut(line.Json ? RenderJson(report) : RenderText(report), line.Json);
+        if (!result.Error.empty())
+            Fail(result.ExitCode, result.Error);
+        return result.ExitCode;
+    } catch (const std::exception& failure) {
+        return Fail(ExitFiles, failure.what());
     }
-    return ExitDone;
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc < 2)
-        return Usage();
-    std::string command = argv[1];
-    if (command != "list")
-        return Usage();
-    try {
-        std::string folder = ProgramFolder();
-        TOptions options(folder + "options.ini");
-        TScanner scanner(folder + "info.ini", options);
-        return List(scanner);
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "hushmark-cli: %s\n", error.what());
-        return ExitFiles;
+    TCommandLine line;
+    std::string error;
+    if (!ParseArguments(argc, argv, line, error)) {
+        std::fprintf(stderr, "hushmark-cli: %s (hushmark-cli --help shows the commands)\n", error.c_str());
+        return ExitUsage;
     }
+    int code = ExitDone;
+    if (line.Help)
+        WriteOut(UsageText, false);
+    else
+        code = RunEngine(line);
+    if (line.Stats)
+        PrintPeakWorkingSet();
+    return code;
 }

@@ -1,0 +1,454 @@
+// hushmark-cli as a user's script meets it: the installed program started as a child
+// process on traces planted by the seeder, its exit code, output and the machine's
+// state checked afterwards.
+#include "JsonReader.h"
+#include "tools/seeder/Seeder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <windows.h>
+
+namespace {
+
+const std::string Folder = "C:\\Program Files\\Hushmark\\";
+const std::string InfoIni = Folder + "info.ini";
+const std::string OptionsIni = Folder + "options.ini";
+// Outside %TEMP%: solve --found and panic empty the temporary folder.
+const std::string Scratch = "C:\\hushmark\\cli-test\\";
+
+struct TRun {
+    DWORD Code = 0xFFFFFFFF;
+    std::string Out;
+    std::string Err;
+};
+
+std::string ReadAll(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+bool Exists(const std::string& path)
+{
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// The whole file, or a marker when it does not exist: for "nothing changed" checks.
+std::string Snapshot(const std::string& path)
+{
+    return Exists(path) ? ReadAll(path) : std::string("<absent>");
+}
+
+void Restore(const std::string& path, const std::string& snapshot)
+{
+    if (snapshot == "<absent>") {
+        DeleteFileA(path.c_str());
+        return;
+    }
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << snapshot;
+}
+
+HANDLE OutputFile(const std::string& path)
+{
+    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+    return CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
+}
+
+TRun RunCli(const std::string& arguments)
+{
+    TRun run;
+    HANDLE out = OutputFile(Scratch + "stdout.txt");
+    HANDLE err = OutputFile(Scratch + "stderr.txt");
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = out;
+    startup.hStdError = err;
+    PROCESS_INFORMATION process = {};
+    std::string command = "\"" + Folder + "hushmark-cli.exe\" " + arguments;
+    std::vector<char> line(command.begin(), command.end());
+    line.push_back('\0');
+    BOOL started = CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, Scratch.c_str(),
+                                  &startup, &process);
+    CloseHandle(out);
+    CloseHandle(err);
+    if (!started) {
+        ADD_FAILURE() << "could not start hushmark-cli: error " << GetLastError();
+        return run;
+    }
+    if (WaitForSingleObject(process.hProcess, 300000) != WAIT_OBJECT_0) {
+        ADD_FAILURE() << "hushmark-cli " << arguments << " did not end";
+        TerminateProcess(process.hProcess, 99);
+        WaitForSingleObject(process.hProcess, INFINITE);
+    }
+    GetExitCodeProcess(process.hProcess, &run.Code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    // Text mode writes CR LF, as a console program should; the checks read plain lines.
+    for (auto& [file, text] : {std::make_pair("stdout.txt", &run.Out), std::make_pair("stderr.txt", &run.Err)}) {
+        *text = ReadAll(Scratch + file);
+        text->erase(std::remove(text->begin(), text->end(), '\r'), text->end());
+    }
+    return run;
+}
+
+TJson ParsedOrFail(const TRun& run)
+{
+    TJson document;
+    std::string error;
+    EXPECT_TRUE(ParseJson(run.Out, document, error)) << error << "\n" << run.Out.substr(0, 2000);
+    return document;
+}
+
+std::vector<std::string> Classes(const TJson& issues)
+{
+    std::vector<std::string> names;
+    for (const TJson& issue : issues.Items)
+        names.push_back(issue["class"].Text);
+    return names;
+}
+
+bool Contains(const std::vector<std::string>& list, const std::string& item)
+{
+    return std::find(list.begin(), list.end(), item) != list.end();
+}
+
+std::string Lower(std::string text)
+{
+    CharLowerBuffA(&text[0], static_cast<DWORD>(text.size()));
+    return text;
+}
+
+// Every effect as one comparable line.
+std::vector<std::string> EffectLines(const TJson& document)
+{
+    std::vector<std::string> lines;
+    for (const TJson& issue : document["issues"].Items)
+        for (const TJson& effect : issue["effects"].Items)
+            lines.push_back(effect["kind"].Text + "|" + effect["path"].Text + effect["key"].Text + "|" +
+                            effect["name"].Text + "|" + std::to_string(static_cast<uint64_t>(effect["bytes"].Value)));
+    std::sort(lines.begin(), lines.end());
+    return lines;
+}
+
+// Where a planted item lives, as the effects name it.
+std::string ItemLocation(const TraceItem& item)
+{
+    std::string where = ExpandPath(item.Where);
+    if (item.What == TraceItem::File || item.What == TraceItem::Folder)
+        return Lower(where);
+    const char* hives[][2] = {{"HKCU\\", "HKEY_CURRENT_USER\\"}, {"HKLM\\", "HKEY_LOCAL_MACHINE\\"}, {"HKU\\", "HKEY_USERS\\"}};
+    for (auto& hive : hives)
+        if (where.compare(0, std::strlen(hive[0]), hive[0]) == 0)
+            where = hive[1] + where.substr(std::strlen(hive[0]));
+    return Lower(where);
+}
+
+// True when some effect works on the item itself or on a folder or key above it.
+bool Named(const TJson& document, const TraceItem& item)
+{
+    std::string location = ItemLocation(item);
+    for (const TJson& issue : document["issues"].Items)
+        for (const TJson& effect : issue["effects"].Items) {
+            std::string target = Lower(effect["path"].Text + effect["key"].Text);
+            if (target.empty())
+                continue;
+            bool sameOrAbove = location == target || location.compare(0, target.size() + 1, target + "\\") == 0;
+            if (sameOrAbove)
+                return true;
+        }
+    return false;
+}
+
+int SolvedMark(const std::string& className)
+{
+    return static_cast<int>(GetPrivateProfileIntA(className.c_str(), "Solved", -1, InfoIni.c_str()));
+}
+
+class CliTest : public testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        RequireSandbox();
+        CreateDirectoryA(Scratch.c_str(), nullptr);
+        OriginalInfo = Snapshot(InfoIni);
+        OriginalOptions = Snapshot(OptionsIni);
+    }
+    static void TearDownTestSuite()
+    {
+        Restore(InfoIni, OriginalInfo);
+        Restore(OptionsIni, OriginalOptions);
+    }
+    // Every test starts as on a first run: the shipped info.ini, no options.ini, so
+    // that the first scan resets all solved marks.
+    void SetUp() override
+    {
+        Restore(InfoIni, OriginalInfo);
+        DeleteFileA(OptionsIni.c_str());
+    }
+    void TearDown() override
+    {
+        for (const SeedPlan& plan : Planted)
+            Unplant(plan);
+    }
+
+    const SeedPlan& Plant(const std::string& className)
+    {
+        const SeedPlan* plan = FindSeedPlan(className);
+        if (!plan)
+            throw std::runtime_error("no seed plan for " + className);
+        ::Plant(*plan);
+        Planted.push_back(*plan);
+        return *plan;
+    }
+    void ExpectAllPresent(const SeedPlan& plan)
+    {
+        std::vector<std::string> missing = VerifyAllPresent(plan);
+        EXPECT_TRUE(missing.empty()) << plan.ClassName << ": " << testing::PrintToString(missing);
+    }
+    void ExpectSolved(const SeedPlan& plan)
+    {
+        std::vector<std::string> wrong = Verify(plan);
+        EXPECT_TRUE(wrong.empty()) << plan.ClassName << ": " << testing::PrintToString(wrong);
+    }
+
+    std::vector<SeedPlan> Planted;
+    static std::string OriginalInfo;
+    static std::string OriginalOptions;
+};
+std::string CliTest::OriginalInfo;
+std::string CliTest::OriginalOptions;
+
+TEST_F(CliTest, UsageErrorsExitTwoWithOneLineAndChangeNothing)
+{
+    const SeedPlan& nethood = Plant("TNethoodCache");
+    const SeedPlan& telnet = Plant("TTelnetHistory");
+    std::string info = Snapshot(InfoIni);
+    for (const char* arguments : {"", "frobnicate", "--bogus list", "list --everything", "solve", "panic",
+                                  "panic TNethoodCache", "--json panic", "solve --found TNethoodCache",
+                                  "scan TNethoodCache", "solve TNoSuchIssue TNethoodCache",
+                                  "preview TTelnetHistory TNoSuchIssue"}) {
+        SCOPED_TRACE(arguments);
+        TRun run = RunCli(arguments);
+        EXPECT_EQ(2u, run.Code);
+        EXPECT_EQ("", run.Out);
+        ASSERT_FALSE(run.Err.empty());
+        EXPECT_EQ(run.Err.size() - 1, run.Err.find('\n')) << run.Err;
+    }
+    ExpectAllPresent(nethood);
+    ExpectAllPresent(telnet);
+    EXPECT_EQ(info, Snapshot(InfoIni));
+    EXPECT_FALSE(Exists(OptionsIni));
+
+    TRun help = RunCli("--help");
+    EXPECT_EQ(0u, help.Code);
+    EXPECT_NE(std::string::npos, help.Out.find("panic --yes"));
+}
+
+TEST_F(CliTest, ListGivesEveryIssueInCatalogueOrder)
+{
+    TRun text = RunCli("list");
+    EXPECT_EQ(0u, text.Code) << text.Err;
+    TRun json = RunCli("--json list");
+    ASSERT_EQ(0u, json.Code) << json.Err;
+    TJson document = ParsedOrFail(json);
+    const TJson& issues = document["issues"];
+    ASSERT_GE(issues.Items.size(), 55u);
+    EXPECT_EQ(static_cast<long>(issues.Items.size()), std::count(text.Out.begin(), text.Out.end(), '\n'));
+    for (size_t i = 0; i < issues.Items.size(); ++i) {
+        const TJson& issue = issues.Items[i];
+        EXPECT_EQ(static_cast<double>(i + 1), issue["position"].Value);
+        EXPECT_EQ(TJson::String, issue["title"].Kind);
+        EXPECT_EQ(TJson::Number, issue["icon"].Kind);
+        EXPECT_EQ(TJson::Bool, issue["scheduled"].Kind);
+    }
+    EXPECT_TRUE(Contains(Classes(issues), "TTempFolder"));
+    EXPECT_FALSE(Exists(OptionsIni)) << "list wrote options.ini";
+}
+
+TEST_F(CliTest, ScanListsWhatWasPlantedAndCountsTheRiskyOnes)
+{
+    Plant("TNethoodCache");
+    Plant("TFavorites");
+    TRun json = RunCli("--json scan");
+    ASSERT_EQ(1u, json.Code) << json.Err;
+    EXPECT_EQ("", json.Err);
+    TJson document = ParsedOrFail(json);
+    const TJson& issues = document["issues"];
+    std::vector<std::string> found = Classes(issues);
+    EXPECT_TRUE(Contains(found, "TNethoodCache"));
+    EXPECT_TRUE(Contains(found, "TFavorites"));
+    int risky = 0;
+    for (const TJson& issue : issues.Items) {
+        risky += issue["risky"].Flag;
+        if (issue["class"].Text == "TFavorites") {
+            EXPECT_TRUE(issue["risky"].Flag);
+        }
+        EXPECT_TRUE(issue.Has("info"));
+    }
+    EXPECT_EQ(static_cast<double>(issues.Items.size()), document["found"].Value);
+    EXPECT_EQ(static_cast<double>(risky), document["dangerous"].Value);
+    // The scan keeps its time, as the main window's does.
+    EXPECT_TRUE(Exists(OptionsIni));
+    EXPECT_EQ(0, SolvedMark("TNethoodCache"));
+
+    TRun text = RunCli("scan");
+    EXPECT_EQ(1u, text.Code);
+    std::string status = "Found " + std::to_string(issues.Items.size()) + " privacy leaks. " + std::to_string(risky) +
+                         " of them can be dangerous to solve.\n";
+    ASSERT_GE(text.Out.size(), status.size());
+    EXPECT_EQ(status, text.Out.substr(text.Out.size() - status.size()));
+}
+
+TEST_F(CliTest, PreviewChangesNothingAndListsExactlyWhatSolveRemoves)
+{
+    const char* names[] = {"TNethoodCache", "TTelnetHistory", "TRunHistory", "TInternetCache", "TSaveOpenDialogHistory"};
+    std::string arguments;
+    std::vector<const SeedPlan*> plans;
+    for (const char* name : names) {
+        plans.push_back(&Plant(name));
+        arguments += std::string(" ") + name;
+    }
+    RunCli("scan");  // leaves an options.ini to watch as well
+    std::string info = Snapshot(InfoIni);
+    std::string options = Snapshot(OptionsIni);
+
+    TRun preview = RunCli("--json preview" + arguments);
+    ASSERT_EQ(1u, preview.Code) << preview.Err;
+    TJson previewed = ParsedOrFail(preview);
+    EXPECT_EQ(sizeof names / sizeof names[0], previewed["issues"].Items.size());
+    EXPECT_TRUE(previewed["restart_required"].Flag) << "TRunHistory needs a restart";
+    for (const SeedPlan* plan : plans) {
+        ExpectAllPresent(*plan);
+        for (const TraceItem& item : plan->Items)
+            if (item.Outcome == Expect::Gone) {
+                EXPECT_TRUE(Named(previewed, item)) << plan->ClassName << ": " << item.Where << " " << item.Name;
+            }
+    }
+    EXPECT_EQ(info, Snapshot(InfoIni));
+    EXPECT_EQ(options, Snapshot(OptionsIni));
+    EXPECT_GE(previewed["totals"]["files"].Value, 40.0);
+    EXPECT_GT(previewed["totals"]["bytes"].Value, 0.0);
+    EXPECT_GE(previewed["totals"]["values"].Value, 4.0);
+
+    TRun text = RunCli("preview TNethoodCache");
+    EXPECT_EQ(1u, text.Code);
+    EXPECT_NE(std::string::npos, text.Out.find("Share on server.lnk"));
+
+    TRun solve = RunCli("--json solve" + arguments);
+    ASSERT_EQ(0u, solve.Code) << solve.Err;
+    TJson solved = ParsedOrFail(solve);
+    EXPECT_EQ(EffectLines(previewed), EffectLines(solved));
+    EXPECT_EQ(previewed["totals"]["bytes"].Value, solved["totals"]["bytes"].Value);
+    EXPECT_TRUE(solved["restart_required"].Flag);
+    for (const SeedPlan* plan : plans) {
+        ExpectSolved(*plan);
+        EXPECT_EQ(1, SolvedMark(plan->ClassName)) << plan->ClassName;
+    }
+
+    // Nothing left: neither command finds anything to do.
+    TRun again = RunCli("preview" + arguments);
+    EXPECT_EQ(0u, again.Code) << again.Out;
+    // Class names are matched as Windows matches names, without regard to case.
+    TRun twice = RunCli("--json solve tnethoodcache");
+    EXPECT_EQ(0u, twice.Code) << twice.Err;
+    TJson nothing = ParsedOrFail(twice);
+    EXPECT_TRUE(nothing["issues"].Items.empty());
+    ASSERT_EQ(1u, nothing["not_found"].Items.size());
+    EXPECT_EQ("TNethoodCache", nothing["not_found"].Items[0].Text);
+}
+
+TEST_F(CliTest, SolveFoundLeavesRiskyIssuesToBeNamed)
+{
+    const SeedPlan& favorites = Plant("TFavorites");
+    const SeedPlan& nethood = Plant("TNethoodCache");
+    TRun run = RunCli("--json solve --found");
+    ASSERT_EQ(0u, run.Code) << run.Err;
+    TJson document = ParsedOrFail(run);
+    std::vector<std::string> skipped;
+    for (const TJson& name : document["skipped"].Items)
+        skipped.push_back(name.Text);
+    EXPECT_TRUE(Contains(skipped, "TFavorites"));
+    EXPECT_TRUE(Contains(Classes(document["issues"]), "TNethoodCache"));
+    for (const TJson& issue : document["issues"].Items)
+        EXPECT_FALSE(issue["risky"].Flag) << issue["class"].Text;
+    ExpectAllPresent(favorites);
+    ExpectSolved(nethood);
+    EXPECT_NE(1, SolvedMark("TFavorites"));
+    EXPECT_EQ(1, SolvedMark("TNethoodCache"));
+
+    TRun named = RunCli("solve TFavorites");
+    EXPECT_EQ(0u, named.Code) << named.Err;
+    ExpectSolved(favorites);
+    EXPECT_EQ(1, SolvedMark("TFavorites"));
+}
+
+TEST_F(CliTest, ProgramFilesThatCannotBeReadOrWrittenExitThree)
+{
+    const SeedPlan& nethood = Plant("TNethoodCache");
+    {
+        // Held without sharing, as another program might hold it.
+        HANDLE held = CreateFileA(InfoIni.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(INVALID_HANDLE_VALUE, held);
+        for (const char* arguments : {"list", "scan", "solve TNethoodCache", "panic --yes"}) {
+            SCOPED_TRACE(arguments);
+            TRun run = RunCli(arguments);
+            EXPECT_EQ(3u, run.Code);
+            EXPECT_EQ("", run.Out);
+            EXPECT_EQ(run.Err.size() - 1, run.Err.find('\n')) << run.Err;
+        }
+        CloseHandle(held);
+    }
+    ExpectAllPresent(nethood);
+
+    {
+        std::ofstream(OptionsIni) << "[options]\r\nAutorun=0\r\n";
+        HANDLE held = CreateFileA(OptionsIni.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(INVALID_HANDLE_VALUE, held);
+        TRun run = RunCli("scan");
+        EXPECT_EQ(3u, run.Code) << run.Out;
+        EXPECT_EQ(run.Err.size() - 1, run.Err.find('\n')) << run.Err;
+        CloseHandle(held);
+    }
+
+    // A missing info.ini is no error: titles are empty, nothing is marked.
+    DeleteFileA(InfoIni.c_str());
+    TRun bare = RunCli("--json list");
+    EXPECT_EQ(0u, bare.Code) << bare.Err;
+    EXPECT_EQ("", ParsedOrFail(bare)["issues"].Items.at(0)["title"].Text);
+}
+
+// Last: panic solves everything the sandbox holds.
+TEST_F(CliTest, PanicSolvesEveryIssueWithoutSolvedMarks)
+{
+    const SeedPlan& favorites = Plant("TFavorites");
+    const SeedPlan& nethood = Plant("TNethoodCache");
+    const SeedPlan& run = Plant("TRunHistory");
+    std::string info = Snapshot(InfoIni);
+    TRun panic = RunCli("--json panic --yes");
+    ASSERT_EQ(0u, panic.Code) << panic.Err;
+    TJson document = ParsedOrFail(panic);
+    std::vector<std::string> solved = Classes(document["issues"]);
+    EXPECT_TRUE(Contains(solved, "TFavorites"));
+    EXPECT_TRUE(Contains(solved, "TRunHistory"));
+    EXPECT_TRUE(document["restart_required"].Flag);
+    ExpectSolved(favorites);
+    ExpectSolved(nethood);
+    ExpectSolved(run);
+    EXPECT_EQ(info, Snapshot(InfoIni));
+    EXPECT_FALSE(Exists(OptionsIni));
+
+    TRun text = RunCli("panic --yes");
+    EXPECT_EQ(0u, text.Code);
+    EXPECT_NE(std::string::npos, text.Out.find("\nSolved ")) << text.Out;
+}
+
+}  // namespace
