@@ -3,21 +3,9 @@
 #include "cli/Json.h"
 
 #include <cstdio>
+#include <set>
 
 namespace {
-
-void Add(EffectTotals& sum, const EffectTotals& part)
-{
-    sum.Files += part.Files;
-    sum.Folders += part.Folders;
-    sum.Bytes += part.Bytes;
-    sum.Keys += part.Keys;
-    sum.Values += part.Values;
-    sum.Processes += part.Processes;
-    sum.Other += part.Other;
-    for (size_t i = 0; i < sum.ByKind.size(); ++i)
-        sum.ByKind[i] += part.ByKind[i];
-}
 
 bool IsRegistryKind(EffectKind kind)
 {
@@ -190,10 +178,15 @@ void JsonNames(TJsonWriter& json, const char* key, const std::vector<std::string
 
 EffectTotals ReportTotals(const TReport& report)
 {
-    EffectTotals sum;
+    // Issues overlap (a browser shell cleans the browser's cache too): each preview
+    // sees the traces still there, so an effect counts once however many would do it.
+    std::set<std::string> seen;
+    std::vector<Effect> distinct;
     for (const TIssueRow& row : report.Issues)
-        Add(sum, TotalEffects(row.Effects));
-    return sum;
+        for (const Effect& effect : row.Effects)
+            if (seen.insert(std::string(EffectKindName(effect.Kind)) + '|' + effect.Path + '|' + effect.Name).second)
+                distinct.push_back(effect);
+    return TotalEffects(distinct);
 }
 
 std::string RenderText(const TReport& report)
