@@ -285,7 +285,7 @@ void DeleteKeyTree(const std::string& where)
 void PruneEmptyKeys(const std::string& where)
 {
     std::string path = ExpandPath(where);
-    while (std::count(path.begin(), path.end(), '\\') > 2) {
+    while (std::count(path.begin(), path.end(), '\\') > 1) {
         std::string subkey;
         HKEY root = RootOf(path, subkey);
         HKEY key;

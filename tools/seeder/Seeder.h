@@ -55,7 +55,7 @@ TraceItem RegKey(const std::string& key);
 TraceItem FileAt(const std::string& path, const std::string& content = "");
 TraceItem FolderAt(const std::string& path);
 // A program file at the path whose version resource says the given major version
-// (5 to 10): a copy of hm-versioned-<major>.exe from the seeder's own folder.
+// (2, or 5 to 10): a copy of hm-versioned-<major>.exe from the seeder's own folder.
 TraceItem ProgramAt(const std::string& path, int major);
 
 struct SeedPlan {
