@@ -45,9 +45,66 @@ std::string TrustedBase(const std::string& path)
     return path;
 }
 
+namespace {
+
+// Upper case, each step trimmed of blanks and dots, no trailing backslash: the form in
+// which Windows itself resolves "C:\Program Files \" to the program-files folder.
+std::string Canonical(const std::string& path)
+{
+    std::string result, step;
+    auto flush = [&] {
+        while (!step.empty() && (step.back() == ' ' || step.back() == '.'))
+            step.pop_back();
+        if (!result.empty())
+            result += '\\';
+        result += step;
+        step.clear();
+    };
+    for (char c : path) {
+        if (c == '\\')
+            flush();
+        else
+            step += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    flush();
+    while (!result.empty() && result.back() == '\\')
+        result.pop_back();
+    return result;
+}
+
+// The folders of Windows and of the user, canonical, each with a final backslash;
+// read once, since they do not move while the program runs.
+const std::vector<std::string>& SystemFolders()
+{
+    static const std::vector<std::string> folders = [] {
+        std::vector<std::string> list;
+        for (const std::string& folder : {GetWindowsFolder(), GetProgramFilesFolder(), GetCommonFilesFolder(),
+                                          GetProfileFolder(), GetAppDataFolder(), GetPersonalFolder(),
+                                          GetCommonAppDataFolder(), GetTempFolder()})
+            if (!folder.empty())
+                list.push_back(Canonical(folder) + "\\");
+        return list;
+    }();
+    return folders;
+}
+
+}  // namespace
+
+std::string ProgramBase(const std::string& path)
+{
+    std::string base = TrustedBase(path);
+    if (base.empty())
+        return base;
+    std::string mine = Canonical(base) + "\\";
+    for (const std::string& system : SystemFolders())
+        if (system.compare(0, mine.size(), mine) == 0)
+            return std::string();
+    return base;
+}
+
 std::string InstallFolderOf(const std::string& value)
 {
-    return TrustedBase(FolderOf(value));
+    return ProgramBase(FolderOf(value));
 }
 
 bool InstallCheck(HKEY root, const std::string& subkey, const std::string& name)

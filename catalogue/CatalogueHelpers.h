@@ -22,7 +22,12 @@ std::string NameOf(const std::string& path);
 // path below a drive root or share, without "." or ".." steps; otherwise empty, so
 // that a damaged or hostile value makes every step skip itself.
 std::string TrustedBase(const std::string& path);
-// TrustedBase(FolderOf(value)): the folder of a program path read from the registry.
+// A program's own folder read from its settings: a TrustedBase that is not a folder of
+// Windows or of the user, nor a parent of one. A damaged value such as "C:\Windows" or
+// "C:\Program Files " (which Windows resolves to the program-files folder) must never
+// make a Solve empty such a folder.
+std::string ProgramBase(const std::string& path);
+// ProgramBase(FolderOf(value)): the folder of a program path read from the registry.
 std::string InstallFolderOf(const std::string& value);
 
 // Install check: the value is non-empty.

@@ -67,52 +67,6 @@ namespace {
 
 const char* const ComDlg32 = "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\ComDlg32";
 
-// Upper case, each step trimmed of blanks and dots, no trailing backslash: the form in
-// which Windows itself resolves "C:\Program Files \" to the program-files folder.
-std::string Canonical(const std::string& path)
-{
-    std::string result, step;
-    auto flush = [&] {
-        while (!step.empty() && (step.back() == ' ' || step.back() == '.'))
-            step.pop_back();
-        if (!result.empty())
-            result += '\\';
-        result += step;
-        step.clear();
-    };
-    for (char c : path) {
-        if (c == '\\')
-            flush();
-        else
-            step += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    }
-    flush();
-    while (!result.empty() && result.back() == '\\')
-        result.pop_back();
-    return result;
-}
-
-// A folder read from a program's settings is used for emptying only when it is not a
-// folder of Windows or of the user (or a parent of one): a damaged value such as
-// "C:\Windows" must not make a Solve empty it.
-std::string ProgramBase(const std::string& path)
-{
-    std::string base = TrustedBase(path);
-    if (base.empty())
-        return base;
-    std::string mine = Canonical(base) + "\\";
-    for (const std::string& system : {GetWindowsFolder(), GetProgramFilesFolder(), GetCommonFilesFolder(),
-                                      GetProfileFolder(), GetAppDataFolder(), GetPersonalFolder(),
-                                      GetCommonAppDataFolder(), GetTempFolder()}) {
-        if (system.empty())
-            continue;
-        std::string theirs = Canonical(system) + "\\";
-        if (theirs.compare(0, mine.size(), mine) == 0)
-            return std::string();
-    }
-    return base;
-}
-
 // An install folder value with a backslash added, checked as above.
 std::string InstallDir(HKEY root, const std::string& key, const std::string& name)
 {

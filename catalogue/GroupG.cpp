@@ -458,7 +458,7 @@ class TDirectConnect1 final : public TPrivacyIssue {
     }
     void Solve() override
     {
-        std::string folder = TrustedBase(Folder());
+        std::string folder = ProgramBase(Folder());
         if (folder.empty())
             return;
         EmptyFolder(folder, "DcLists");
@@ -501,7 +501,7 @@ class TEarthStation5 final : public TPrivacyIssue {
     {
         std::string folder = RegText(HKEY_LOCAL_MACHINE, "Software\\EarthStation5", "Install_Dir");
         AddTrailingBackslash(folder);
-        return TrustedBase(folder);
+        return ProgramBase(folder);
     }
     bool Check() override
     {
@@ -526,7 +526,7 @@ class TEdonkey final : public TPrivacyIssue {
     {
         std::string folder = RegText(HKEY_LOCAL_MACHINE, Key, "installDir");
         AddTrailingBackslash(folder);
-        folder = TrustedBase(folder);
+        folder = ProgramBase(folder);
         if (folder.empty())
             return;
         EmptyFolder(folder, "temp");
@@ -543,7 +543,7 @@ class TGetRight final : public TPrivacyIssue {
     {
         std::string folder = RegText(HKEY_LOCAL_MACHINE, "Software\\Headlight\\GetRight", "InstallDir");
         AddTrailingBackslash(folder);
-        folder = TrustedBase(folder);
+        folder = ProgramBase(folder);
         if (folder.empty())
             return;
         DeleteEachIn(folder, {"GetRight.hst", "GetRight.lst"});
@@ -727,7 +727,7 @@ class TKazaaLite final : public TPrivacyIssue {
         std::string folder = FolderOf(RegText(HKEY_LOCAL_MACHINE, "Software\\KaZaA\\Cloudload", "ExeDir"));
         if (folder.empty())
             folder = KLiteFolder();
-        folder = TrustedBase(folder);
+        folder = ProgramBase(folder);
         std::string appData = GetAppDataFolder();
         if (folder.empty() || appData.empty())
             return;
