@@ -137,24 +137,3 @@ std::string Opera8Folder()
     return TrustedBase(folder);
 }
 
-void TruncateEachFound(const std::string& folder, std::initializer_list<const char*> masks)
-{
-    if (folder.empty())
-        return;
-    std::vector<std::string> files;
-    for (const char* mask : masks)
-        FindFiles(folder, mask, files);
-    for (const std::string& file : files)
-        TruncateFile(file);
-}
-
-void DeleteEachFound(const std::string& folder, std::initializer_list<const char*> masks)
-{
-    if (folder.empty())
-        return;
-    std::vector<std::string> files;
-    for (const char* mask : masks)
-        FindFiles(folder, mask, files);
-    for (const std::string& file : files)
-        DeleteFileSafe(file);
-}

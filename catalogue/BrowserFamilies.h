@@ -1,4 +1,5 @@
 #pragma once
+#include "catalogue/CatalogueHelpers.h"
 // The parts that the Thunderbird, Netscape, Mozilla-suite and Opera families share.
 #include <initializer_list>
 #include <string>
@@ -41,7 +42,3 @@ std::string Opera8Folder();
 // Cuts a command line to its program path the way Opera's own value needs it.
 std::string CutToProgramPath(const std::string& commandLine);
 
-// Truncates each file that the masks find below the folder, in the masks' order.
-void TruncateEachFound(const std::string& folder, std::initializer_list<const char*> masks);
-// Deletes each file that the masks find below the folder, in the masks' order.
-void DeleteEachFound(const std::string& folder, std::initializer_list<const char*> masks);

@@ -268,3 +268,25 @@ void DeleteSubKeysOfEach(const std::vector<std::string>& keys)
     for (const std::string& key : keys)
         DeleteRegSubKeys(key);
 }
+
+void TruncateEachFound(const std::string& folder, std::initializer_list<const char*> masks)
+{
+    if (folder.empty())
+        return;
+    std::vector<std::string> files;
+    for (const char* mask : masks)
+        FindFiles(folder, mask, files);
+    for (const std::string& file : files)
+        TruncateFile(file);
+}
+
+void DeleteEachFound(const std::string& folder, std::initializer_list<const char*> masks)
+{
+    if (folder.empty())
+        return;
+    std::vector<std::string> files;
+    for (const char* mask : masks)
+        FindFiles(folder, mask, files);
+    for (const std::string& file : files)
+        DeleteFileSafe(file);
+}

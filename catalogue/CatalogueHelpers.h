@@ -69,3 +69,8 @@ bool UninstallerCheckUnticked(TPrivacyIssue& issue, const std::string& value);
 // True when one of the keys has a subkey; deleting the subkeys of each, in order.
 bool AnyKeyHasSubKeys(const std::vector<std::string>& keys);
 void DeleteSubKeysOfEach(const std::vector<std::string>& keys);
+
+// Every file below the folder matching the masks, each mask's finds after the
+// previous one's, all collected before any is touched; nothing when the folder is empty.
+void TruncateEachFound(const std::string& folder, std::initializer_list<const char*> masks);
+void DeleteEachFound(const std::string& folder, std::initializer_list<const char*> masks);

@@ -47,18 +47,6 @@ void DeleteValuesMatching(const std::string& key, const std::string& mask)
         DeleteRegValue(key, name);
 }
 
-// Every file below the folder matching one of the masks, collected before any goes.
-void DeleteFoundFiles(const std::string& folder, std::initializer_list<const char*> masks)
-{
-    if (folder.empty())
-        return;
-    std::vector<std::string> files;
-    for (const char* mask : masks)
-        FindFiles(folder, mask, files);
-    for (const std::string& file : files)
-        DeleteFileSafe(file);
-}
-
 }  // namespace GroupA
 
 using namespace GroupA;
@@ -110,8 +98,8 @@ class TMozillaThunderbirdNews final : public TPrivacyIssue {
     void Solve() override
     {
         for (const std::string& folder : ThunderbirdNewsFolders()) {
-            DeleteFoundFiles(folder, {"*.rc"});
-            DeleteFoundFiles(folder, {"*.msf"});
+            DeleteEachFound(folder, {"*.rc"});
+            DeleteEachFound(folder, {"*.msf"});
         }
     }
 };
@@ -134,7 +122,7 @@ class TMSNExplorer final : public TPrivacyIssue {
         EmptyFolder(GetHistoryFolder(), "\\");
         EmptyFolder(GetCookiesFolder(), "\\");
         EmptyFolder(GetInternetCacheFolder(), "\\");
-        DeleteFoundFiles(msn, {"*.dat"});
+        DeleteEachFound(msn, {"*.dat"});
         EffectClearing(ClearingExport::AutoCompleteForms);
     }
 };

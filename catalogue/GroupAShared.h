@@ -21,8 +21,6 @@ bool AnyKeyExists(std::initializer_list<const char*> keys);
 void ClearEachKey(std::initializer_list<const char*> keys);
 // FindRegValues and DeleteRegValue: a mask without wildcards matches only that name.
 void DeleteValuesMatching(const std::string& key, const std::string& mask);
-// Every file below the folder matching one of the masks, collected before any goes.
-void DeleteFoundFiles(const std::string& folder, std::initializer_list<const char*> masks);
 
 }  // namespace GroupA
 

@@ -100,7 +100,7 @@ class TAgentNewsReader final : public TPrivacyIssue {
     void Solve() override
     {
         std::string programFiles = GetProgramFilesFolder();
-        DeleteFoundFiles(programFiles.empty() ? "" : programFiles + "\\Agent\\Data\\", {"*.idx", "*.dat", "*.bak"});
+        DeleteEachFound(programFiles.empty() ? "" : programFiles + "\\Agent\\Data\\", {"*.idx", "*.dat", "*.bak"});
     }
 };
 

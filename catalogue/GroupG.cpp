@@ -892,17 +892,7 @@ class TWindowsMediaPlayer10 final : public TPrivacyIssue {
 class TMozillaFirefoxHistory final : public TPrivacyIssue {
     HM_ISSUE_NAME(TMozillaFirefoxHistory)
     bool Check() override { return FirefoxCheck(); }
-    void Solve() override
-    {
-        std::string profiles = FirefoxPreamble();
-        if (profiles.empty())
-            return;
-        std::vector<std::string> files;
-        FindFiles(profiles, "history.dat", files);
-        FindFiles(profiles, "formhistory.dat", files);
-        for (const std::string& file : files)
-            TruncateFile(file);
-    }
+    void Solve() override { TruncateEachFound(FirefoxPreamble(), {"history.dat", "formhistory.dat"}); }
 };
 
 }  // namespace
