@@ -25,6 +25,7 @@ run: build
 
 test: build native
 	@cd $(NATIVE) && ctest --output-on-failure
+	@fuzz/run --seconds 10
 	@cd $(BUILD) && ctest --output-on-failure
 
 clean:

@@ -2,6 +2,7 @@
 
 #include "primitives/Errors.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -26,6 +27,8 @@ public:
     void Copy(uint8_t* target, size_t count)
     {
         Need(count);
+        if (count == 0)
+            return;  // a picture with no pixels has no buffer to copy to
         std::memcpy(target, Bytes.data() + Position, count);
         Position += count;
     }
@@ -63,12 +66,20 @@ TTgaImage DecodeTga(const std::string& bytes)
     if (static_cast<uint64_t>(width) * static_cast<uint64_t>(height) > MaxPixels)
         throw Exception("TGA file is truncated");
 
+    // The bytes must be able to hold the pixels before any memory is reserved for them:
+    // a damaged 20-byte header would otherwise ask a 32-bit process for a gigabyte.
+    const size_t pixelSize = bits / 8;
+    const size_t pixelCount = static_cast<size_t>(width) * static_cast<size_t>(height);
+    const size_t body = bytes.size() - std::min(bytes.size(), HeaderSize + idLength);
+    // A run-length packet of 1 + pixelSize bytes gives at most 128 pixels.
+    const size_t most = imageType == 2 ? body / pixelSize : body / (1 + pixelSize) * 128;
+    if (pixelCount > most)
+        throw Exception("TGA file is truncated");
+
     TTgaImage image;
     image.Width = width;
     image.Height = height;
     image.BitsPerPixel = bits;
-    const size_t pixelSize = bits / 8;
-    const size_t pixelCount = static_cast<size_t>(width) * static_cast<size_t>(height);
     std::vector<uint8_t> stored(pixelCount * pixelSize);
 
     Reader in(bytes);
@@ -98,7 +109,7 @@ TTgaImage DecodeTga(const std::string& bytes)
     const size_t rowSize = static_cast<size_t>(width) * pixelSize;
     if (descriptor & 0x20) {
         image.Pixels = std::move(stored);
-    } else {
+    } else if (rowSize > 0) {
         image.Pixels.resize(stored.size());
         for (int row = 0; row < height; ++row)
             std::memcpy(image.Pixels.data() + row * rowSize, stored.data() + (height - 1 - row) * rowSize, rowSize);

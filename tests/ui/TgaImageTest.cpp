@@ -83,4 +83,18 @@ TEST(Tga, ShortOrLyingFilesAreRefusedWithoutReadingPastTheEnd)
     EXPECT_EQ(DecodeTga(Header(10, 24, 0, 2, 1) + '\xFF' + "abc").Pixels.size(), 6u);
 }
 
+// Found by fuzzing: the header alone once decided how much memory to reserve, so a
+// few bytes asked a 32-bit process for a gigabyte; and a picture without pixels
+// copied from a null buffer.
+TEST(Tga, HeadersPromisingMoreThanTheFileHoldsAndEmptyPictures)
+{
+    EXPECT_EQ(ErrorOf(Header(10, 32, 0, 16384, 16384) + '\x85' + Red), "TGA file is truncated");
+    EXPECT_EQ(ErrorOf(Header(2, 32, 0, 16384, 16384) + Red + Red), "TGA file is truncated");
+    for (uint8_t descriptor : {0, 0x20}) {
+        TTgaImage image = DecodeTga(Header(2, 24, descriptor, 0, 5));
+        EXPECT_EQ(image.Height, 5);
+        EXPECT_TRUE(image.Pixels.empty());
+    }
+}
+
 }  // namespace
