@@ -26,30 +26,6 @@ SeedPlan Installed(const std::string& name, std::vector<TraceItem> items)
     return plan;
 }
 
-void Append(std::vector<TraceItem>& items, const std::vector<TraceItem>& more)
-{
-    items.insert(items.end(), more.begin(), more.end());
-}
-
-std::vector<TraceItem> With(std::vector<TraceItem> items, const std::vector<TraceItem>& more)
-{
-    Append(items, more);
-    return items;
-}
-
-// A recent-file key as programs write it: the key and two entries.
-std::vector<TraceItem> Mru(const std::string& key)
-{
-    return {RegKey(key), RegValue(key, "File1", "C:\\Documents and Settings\\jdoe\\My Documents\\budget 2026.doc"),
-            RegValue(key, "File2", "D:\\Projects\\letter to bank.txt")};
-}
-
-// The program's settings beside its lists: they must survive.
-TraceItem Setting(const std::string& key, const std::string& name = "WindowPos")
-{
-    return RegValue(key, name, "120,80,900,640").Kept();
-}
-
 // A folder the Solve empties, with a file and a subfolder in it.
 std::vector<TraceItem> Filled(const std::string& folder, const std::string& file = "cache0001.dat")
 {

@@ -34,11 +34,6 @@ SeedPlan KeysPlan(const std::string& name, std::initializer_list<const char*> ke
     return Plan(name, items);
 }
 
-void Append(std::vector<TraceItem>& items, const std::vector<TraceItem>& more)
-{
-    items.insert(items.end(), more.begin(), more.end());
-}
-
 }  // namespace
 
 std::vector<SeedPlan> SeedPlansE()

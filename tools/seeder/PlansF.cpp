@@ -18,11 +18,6 @@ SeedPlan Plan(const std::string& name, std::vector<TraceItem> items, bool foundA
     return plan;
 }
 
-void Append(std::vector<TraceItem>& items, const std::vector<TraceItem>& more)
-{
-    items.insert(items.end(), more.begin(), more.end());
-}
-
 // Items of a profile owned by one issue each: what the owner does to them, or Kept.
 struct Owned {
     std::string Owner;

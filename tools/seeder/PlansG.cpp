@@ -30,11 +30,6 @@ SeedPlan Installed(SeedPlan plan)
     return plan;
 }
 
-void Append(std::vector<TraceItem>& items, const std::vector<TraceItem>& more)
-{
-    items.insert(items.end(), more.begin(), more.end());
-}
-
 }  // namespace
 
 std::vector<SeedPlan> SeedPlansG()

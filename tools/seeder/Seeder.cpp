@@ -117,11 +117,6 @@ bool IsFolder(const std::string& path)
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool IsFile(const std::string& path)
-{
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 void MakeFolders(const std::string& folder)
 {
@@ -618,4 +613,26 @@ const SeedPlan* FindSeedPlan(const std::string& className)
         if (plan.ClassName == className)
             return &plan;
     return nullptr;
+}
+
+void Append(std::vector<TraceItem>& items, const std::vector<TraceItem>& more)
+{
+    items.insert(items.end(), more.begin(), more.end());
+}
+
+std::vector<TraceItem> With(std::vector<TraceItem> items, const std::vector<TraceItem>& more)
+{
+    Append(items, more);
+    return items;
+}
+
+std::vector<TraceItem> Mru(const std::string& key)
+{
+    return {RegKey(key), RegValue(key, "File1", "C:\\Documents and Settings\\jdoe\\My Documents\\budget 2026.doc"),
+            RegValue(key, "File2", "D:\\Projects\\letter to bank.txt")};
+}
+
+TraceItem Setting(const std::string& key, const std::string& name)
+{
+    return RegValue(key, name, "120,80,900,640").Kept();
 }

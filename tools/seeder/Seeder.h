@@ -84,6 +84,14 @@ std::vector<std::string> Verify(const SeedPlan& plan);
 // before a Solve, every item must pass this).
 std::vector<std::string> VerifyAllPresent(const SeedPlan& plan);
 
+// Plan-building helpers shared by the plans of every group.
+void Append(std::vector<TraceItem>& items, const std::vector<TraceItem>& more);
+std::vector<TraceItem> With(std::vector<TraceItem> items, const std::vector<TraceItem>& more);
+// A recent-file key as programs write it: the key and two entries.
+std::vector<TraceItem> Mru(const std::string& key);
+// A program's setting beside its lists: it must survive.
+TraceItem Setting(const std::string& key, const std::string& name = "WindowPos");
+
 // A tree of realistic cache files: files spread over subfolders, with sizes.
 std::vector<TraceItem> CacheTree(const std::string& folder, int files, int subfolders = 4);
 
