@@ -2,6 +2,7 @@
 #include "tests/support/TestFiles.h"
 #include "tests/ui/JpegTestFiles.h"
 #include "ui/Pictures.h"
+#include "ui/SkinLayout.h"
 
 #include <gtest/gtest.h>
 
@@ -109,6 +110,73 @@ TEST(Picture, MovingHandsTheBitmapOver)
     EXPECT_EQ(second.Handle(), handle);
     second.Reset();
     EXPECT_TRUE(second.Empty());
+}
+
+}  // namespace
+
+namespace {
+
+const std::string Tree = "C:\\Program Files\\Hushmark\\";
+
+void ExpectSize(const std::string& file, int width, int height)
+{
+    SCOPED_TRACE(file);
+    try {
+        TPicture picture = LoadPicture(Tree + file);
+        EXPECT_EQ(picture.Width(), width);
+        EXPECT_EQ(picture.Height(), height);
+    } catch (const Exception& error) {
+        ADD_FAILURE() << error.what();
+    }
+}
+
+void ExpectSize(const std::string& file, const TSkinRect& rect)
+{
+    ExpectSize(file, rect.Width, rect.Height);
+}
+
+// Every picture the windows load, at the size of the place it is drawn on: a hover
+// picture one pixel off shows a seam against the background.
+TEST(InstalledPictures, SkinsFitTheirControls)
+{
+    ExpectSize("res\\main.jpg", MainSkin::Width, MainSkin::Height);
+    ExpectSize("res\\results.jpg", ResultsSkin::Width, ResultsSkin::Height);
+    const std::pair<const char*, TSkinRect> buttons[] = {
+        {"exit", MainSkin::exit1},          {"minim", MainSkin::minim},
+        {"options", MainSkin::options},     {"scheduler", MainSkin::scheduler},
+        {"help", MainSkin::help},           {"panic", MainSkin::panic},
+        {"results_exit", ResultsSkin::exit1}, {"solve_all", ResultsSkin::solve_all},
+        {"solve", ResultsSkin::solve},      {"export", ResultsSkin::export1}};
+    for (const auto& [stem, rect] : buttons) {
+        ExpectSize(std::string("res\\") + stem + "_down.jpg", rect);
+        ExpectSize(std::string("res\\") + stem + "_over.jpg", rect);
+    }
+    for (const char* file : {"res\\scan_over.jpg", "res\\stop.jpg", "res\\stop_over.jpg"})
+        ExpectSize(file, MainSkin::scan);
+    for (const char* file : {"res\\meter_green.jpg", "res\\meter_yellow.jpg", "res\\meter_red.jpg"})
+        ExpectSize(file, MainSkin::privacy_meter);
+}
+
+TEST(InstalledPictures, IconsLoadWithAClearCorner)
+{
+    const char* const icons[] = {"acro_reader", "aol",        "avant",        "firefox",    "icq",        "ie",
+                                 "mirc",        "msn",        "netscape",     "office",     "opera",      "other",
+                                 "quick_time",  "registry",   "trash",        "windows",    "wmp",        "shareaza",
+                                 "donkey",      "photoshop6", "photoshop7",   "photoshopCS", "photoshopCS2",
+                                 "mozilla",     "thunderbird", "acdsee",      "cuteftp",    "divx",       "winamp",
+                                 "winrar",      "zonealarm",  "netcaptor",    "outlook"};
+    for (const char* name : icons) {
+        SCOPED_TRACE(name);
+        TPicture icon = LoadPicture(Tree + "icons\\" + name + ".tga");
+        EXPECT_EQ(icon.Width(), 32);
+        EXPECT_EQ(icon.Height(), 32);
+        // The list leaves out the bottom-left pixel's colour; the symbol must not use it.
+        const COLORREF key = Drawn(icon, 0, 31);
+        EXPECT_NE(Drawn(icon, 16, 16), key);
+        EXPECT_NE(Drawn(icon, 16, 28), key);
+    }
+    ExpectSize("icons\\checked.tga", 16, 16);
+    ExpectSize("icons\\unchecked.tga", 16, 16);
 }
 
 }  // namespace
