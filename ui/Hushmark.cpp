@@ -1,0 +1,28 @@
+// The windowed program: start-up, the message loop, the settings saved at exit.
+#include "engine/Options.h"
+#include "engine/ProgramFolder.h"
+#include "ui/Unit1.h"
+
+#include <exception>
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
+{
+    try {
+        const std::string folder = ProgramFolder();
+        TOptions settings(folder + "options.ini");
+        TMainForm mainForm(folder, settings);
+        mainForm.Create();
+        mainForm.GraphicsLoad();
+        mainForm.ShowCentred();
+        MSG message;
+        while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        settings.SaveOptions();
+        return 0;
+    } catch (const std::exception& error) {
+        ShowError(nullptr, error.what());
+        return 1;
+    }
+}

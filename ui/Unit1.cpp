@@ -1,0 +1,240 @@
+#include "ui/Unit1.h"
+
+#include "engine/Options.h"
+#include "engine/Scanner.h"
+#include "primitives/Errors.h"
+#include "ui/MeterLevel.h"
+#include "ui/SkinLayout.h"
+
+const char* const TMainForm::ClassName = "THushmarkMain";
+
+namespace {
+
+const COLORREF Ink = RGB(0x1b, 0x2a, 0x3a);
+const COLORREF Page = RGB(0xf2, 0xf5, 0xf9);
+// Corner ellipse of the window's rounded shape.
+const int CornerEllipse = 62;
+
+HFONT MakeFont(bool bold)
+{
+    return CreateFontA(-12, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Tahoma");
+}
+
+}  // namespace
+
+TMainForm::TMainForm(const std::string& programFolder, TOptions& options) : Folder(programFolder), Options(options)
+{
+}
+
+TMainForm::~TMainForm()
+{
+    if (BoldFont)
+        DeleteObject(BoldFont);
+    if (PlainFont)
+        DeleteObject(PlainFont);
+}
+
+void TMainForm::Create()
+{
+    RegisterWindowClass(ClassName, LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
+    CreateHandle(ClassName, "Hushmark", WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX, WS_EX_APPWINDOW,
+                 0, 0, MainSkin::Width, MainSkin::Height, nullptr, 0);
+    BoldFont = MakeFont(true);
+    PlainFont = MakeFont(false);
+
+    scan.Create(Handle(), "scan", MainSkin::scan, IDC_MAIN_SCAN, &Back);
+    panic.Create(Handle(), "panic", MainSkin::panic, IDC_MAIN_PANIC, &Back);
+    options.Create(Handle(), "options", MainSkin::options, IDC_MAIN_OPTIONS, &Back);
+    scheduler.Create(Handle(), "scheduler", MainSkin::scheduler, IDC_MAIN_SCHEDULER, &Back);
+    help.Create(Handle(), "help", MainSkin::help, IDC_MAIN_HELP, &Back);
+    minim.Create(Handle(), "minim", MainSkin::minim, IDC_MAIN_MINIM, &Back);
+    exit1.Create(Handle(), "exit1", MainSkin::exit1, IDC_MAIN_EXIT, &Back);
+    About.Create(Handle(), "About", MainSkin::About, IDC_MAIN_ABOUT, &Back, true);
+    privacy_meter.Create(Handle(), "privacy_meter", MainSkin::privacy_meter, IDC_MAIN_METER, &Back);
+    Status = CreateText("Status", MainSkin::Status, IDC_MAIN_STATUS,
+                        "Click on \"Scan for Privacy\" to show your current privacy level");
+    Hint = CreateText("Hint", MainSkin::Hint, IDC_MAIN_HINT,
+                      "Click on \"Scan for Privacy!\" to start making your life private!");
+    Label1 = CreateText("Label1", MainSkin::Label1, IDC_MAIN_LABEL1,
+                        "Click here to start making your PC safe and clean and your information private");
+    Label2 = CreateText("Label2", MainSkin::Label2, IDC_MAIN_LABEL2,
+                        "Quickly delete ALL hidden risk information on your PC in case of emergency");
+
+    // The region belongs to the window from here on; Windows deletes it.
+    SetWindowRgn(Handle(), CreateRoundRectRgn(0, 0, MainSkin::Width + 1, MainSkin::Height + 1, CornerEllipse,
+                                              CornerEllipse),
+                 FALSE);
+    Scanner = std::make_unique<TScanner>(Folder + "info.ini", Options);
+}
+
+HWND TMainForm::CreateText(const char* name, const TSkinRect& rect, int id, const char* text)
+{
+    // Owner-drawn, so that the text lies on the skin rather than on a grey box.
+    HWND label = CreateWindowExA(0, "STATIC", text, WS_CHILD | WS_VISIBLE | SS_OWNERDRAW, rect.Left, rect.Top,
+                                 rect.Width, rect.Height, Handle(),
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
+                                 nullptr);
+    if (!label)
+        throw Exception(Format("Cannot create the text %s", name));
+    return label;
+}
+
+TPicture TMainForm::Load(const char* file) const
+{
+    return LoadPicture(Folder + file);
+}
+
+void TMainForm::GraphicsLoad()
+{
+    try {
+        Back = Load("res\\main.jpg");
+        Invalidate();
+        exit1.SetPictures(TPicture(), Load("res\\exit_over.jpg"), Load("res\\exit_down.jpg"));
+        minim.SetPictures(TPicture(), Load("res\\minim_over.jpg"), Load("res\\minim_down.jpg"));
+        options.SetPictures(TPicture(), Load("res\\options_over.jpg"), Load("res\\options_down.jpg"));
+        scheduler.SetPictures(TPicture(), Load("res\\scheduler_over.jpg"), Load("res\\scheduler_down.jpg"));
+        help.SetPictures(TPicture(), Load("res\\help_over.jpg"), Load("res\\help_down.jpg"));
+        panic.SetPictures(TPicture(), Load("res\\panic_over.jpg"), Load("res\\panic_down.jpg"));
+        privacy_meter.SetPictures(Load("res\\meter_red.jpg"), TPicture(), TPicture());
+        MeterColour = "red";
+        scan.SetPictures(TPicture(), Load("res\\scan_over.jpg"), TPicture());
+    } catch (const std::exception& error) {
+        ShowError(Handle(), error.what());
+    }
+}
+
+void TMainForm::ShowCentred()
+{
+    RECT work;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    SetWindowPos(Handle(), nullptr, work.left + (work.right - work.left - MainSkin::Width) / 2,
+                 work.top + (work.bottom - work.top - MainSkin::Height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    ShowWindow(Handle(), SW_SHOW);
+    UpdateWindow(Handle());
+}
+
+void TMainForm::SetScanning(bool scanning)
+{
+    Scanning = scanning;
+    if (scanning)
+        scan.SetPictures(Load("res\\stop.jpg"), Load("res\\stop_over.jpg"), Load("res\\stop.jpg"));
+    else
+        scan.SetPictures(TPicture(), Load("res\\scan_over.jpg"), std::move(scan.Pressed));
+    UpdateWindow(scan.Handle());
+}
+
+void TMainForm::scanClick()
+{
+    SetScanning(true);
+    HCURSOR cursor = SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
+    UpdateWindow(Handle());
+    try {
+        Scanner->Scan();
+        DangerousCount = 0;
+        for (TPrivacyIssue* issue : Scanner->FoundIssues) {
+            issue->Ticked = !issue->DefaultUnchecked;
+            if (issue->DefaultUnchecked)
+                ++DangerousCount;
+        }
+        const TMeterLevel level = MeterLevel(Scanner->FoundIssues.size());
+        if (MeterColour != level.Colour) {
+            privacy_meter.SetPictures(*level.Picture ? Load(level.Picture) : TPicture(), TPicture(), TPicture());
+            MeterColour = level.Colour;
+        }
+        SetWindowTextA(Status, level.Status);
+        SetWindowTextA(Hint, "Check found problems you want to solve and click \"Solve\"");
+    } catch (...) {
+        SetScanning(false);
+        SetCursor(cursor);
+        throw;
+    }
+    SetScanning(false);
+    SetCursor(cursor);
+}
+
+void TMainForm::DrawText(const DRAWITEMSTRUCT& item) const
+{
+    const RECT& box = item.rcItem;
+    const int width = box.right - box.left, height = box.bottom - box.top;
+    POINT origin = {0, 0};
+    MapWindowPoints(item.hwndItem, Handle(), &origin, 1);
+    if (!Back.Empty()) {
+        HDC memory = CreateCompatibleDC(item.hDC);
+        HGDIOBJ old = SelectObject(memory, Back.Handle());
+        BitBlt(item.hDC, box.left, box.top, width, height, memory, origin.x, origin.y, SRCCOPY);
+        SelectObject(memory, old);
+        DeleteDC(memory);
+    } else {
+        HBRUSH page = CreateSolidBrush(Page);
+        FillRect(item.hDC, &box, page);
+        DeleteObject(page);
+    }
+    char text[512];
+    GetWindowTextA(item.hwndItem, text, sizeof text);
+    const bool line = item.hwndItem == Status || item.hwndItem == Hint;
+    HGDIOBJ oldFont = SelectObject(item.hDC, line ? BoldFont : PlainFont);
+    SetBkMode(item.hDC, TRANSPARENT);
+    SetTextColor(item.hDC, Ink);
+    RECT inner = box;
+    if (item.hwndItem == Status)
+        inner.left += 12;
+    ::DrawTextA(item.hDC, text, -1, &inner,
+                line ? DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX : DT_WORDBREAK | DT_NOPREFIX);
+    SelectObject(item.hDC, oldFont);
+}
+
+LRESULT TMainForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(Handle(), &paint);
+        if (!Back.Empty()) {
+            HDC memory = CreateCompatibleDC(dc);
+            HGDIOBJ old = SelectObject(memory, Back.Handle());
+            BitBlt(dc, 0, 0, MainSkin::Width, MainSkin::Height, memory, 0, 0, SRCCOPY);
+            SelectObject(memory, old);
+            DeleteDC(memory);
+        } else {
+            HBRUSH page = CreateSolidBrush(Page);
+            FillRect(dc, &paint.rcPaint, page);
+            DeleteObject(page);
+        }
+        EndPaint(Handle(), &paint);
+        return 0;
+    }
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_DRAWITEM:
+        DrawText(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
+    case WM_NCHITTEST: {
+        // Only the background drags the window; buttons and texts keep their own clicks.
+        const LRESULT hit = TWindow::WndProc(message, wParam, lParam);
+        if (hit != HTCLIENT)
+            return hit;
+        POINT point = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        ScreenToClient(Handle(), &point);
+        HWND child = ChildWindowFromPointEx(Handle(), point, CWP_SKIPINVISIBLE);
+        return !child || child == Handle() ? HTCAPTION : HTCLIENT;
+    }
+    case WM_COMMAND:
+        switch (LOWORD(wParam)) {
+        case IDC_MAIN_SCAN:
+            scanClick();
+            return 0;
+        case IDC_MAIN_MINIM:
+            ShowWindow(Handle(), SW_MINIMIZE);
+            return 0;
+        case IDC_MAIN_EXIT:
+            DestroyWindow(Handle());
+            return 0;
+        }
+        break;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    }
+    return TWindow::WndProc(message, wParam, lParam);
+}
