@@ -59,6 +59,16 @@ void TImageButton::Click()
                  reinterpret_cast<LPARAM>(Handle()));
 }
 
+void TImageButton::SetHovering(bool hovering)
+{
+    if (hovering == Hovering)
+        return;
+    Hovering = hovering;
+    Invalidate();
+    if (!HintText.empty())
+        SendMessageA(GetParent(Handle()), WM_HINT, hovering ? 1 : 0, reinterpret_cast<LPARAM>(this));
+}
+
 LRESULT TImageButton::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
@@ -81,10 +91,7 @@ LRESULT TImageButton::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         POINT point = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
         RECT all = {0, 0, Rect.Width, Rect.Height};
         const bool inside = PtInRect(&all, point) != FALSE;
-        if (inside != Hovering) {
-            Hovering = inside;
-            Invalidate();
-        }
+        SetHovering(inside);
         if (inside && !Holding) {
             // A leave message ends the hover look when the mouse goes elsewhere.
             TRACKMOUSEEVENT track = {sizeof track, TME_LEAVE, Handle(), 0};
@@ -93,13 +100,12 @@ LRESULT TImageButton::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     case WM_MOUSELEAVE:
-        if (!Holding) {
-            Hovering = false;
-            Invalidate();
-        }
+        if (!Holding)
+            SetHovering(false);
         return 0;
     case WM_LBUTTONDOWN:
-        Holding = Hovering = true;
+        Holding = true;
+        SetHovering(true);
         SetCapture(Handle());
         Invalidate();
         return 0;
@@ -112,8 +118,7 @@ LRESULT TImageButton::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         Invalidate();
         UpdateWindow(Handle());
         // After a click the button looks idle again, as the skin says, until the mouse moves.
-        Hovering = false;
-        Invalidate();
+        SetHovering(false);
         if (clicked)
             Click();
         return 0;

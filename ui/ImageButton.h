@@ -8,6 +8,8 @@
 #include "ui/SkinLayout.h"
 #include "ui/Window.h"
 
+#include <string>
+
 class TImageButton : public TWindow {
 public:
     static const char* const ClassName;
@@ -18,6 +20,13 @@ public:
                 bool handCursor = false);
     void SetPictures(TPicture normal, TPicture hover, TPicture pressed);
 
+    // Shown as a tooltip and, through WM_HINT to the parent, on the parent's hint line
+    // while the mouse is over the button.
+    std::string HintText;
+    // Sent to the parent when the mouse comes (wParam 1) or goes (wParam 0); lParam is
+    // the button's TImageButton.
+    static const UINT WM_HINT = WM_APP + 1;
+
     TPicture Normal, Hover, Pressed;
 
 protected:
@@ -26,6 +35,7 @@ protected:
 private:
     void Paint(HDC dc) const;
     void Click();
+    void SetHovering(bool hovering);
     const TPicture* Background = nullptr;
     TSkinRect Rect{};
     bool Hovering = false;

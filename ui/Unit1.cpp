@@ -6,9 +6,18 @@
 #include "ui/MeterLevel.h"
 #include "ui/SkinLayout.h"
 
+#include <commctrl.h>
+
 const char* const TMainForm::ClassName = "THushmarkMain";
 
 namespace {
+
+std::string GetText(HWND window)
+{
+    char text[1024] = {};
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
 
 const COLORREF Ink = RGB(0x1b, 0x2a, 0x3a);
 const COLORREF Page = RGB(0xf2, 0xf5, 0xf9);
@@ -61,11 +70,61 @@ void TMainForm::Create()
     Label2 = CreateText("Label2", MainSkin::Label2, IDC_MAIN_LABEL2,
                         "Quickly delete ALL hidden risk information on your PC in case of emergency");
 
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    Tips = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr, GetModuleHandleA(nullptr),
+                           nullptr);
+    AddHint(scan, "Get the list of privacy leaks on your PC");
+    AddHint(panic, "Quickly delete ALL hidden risk information on your PC");
+    AddHint(options, "Change settings of Hushmark");
+    AddHint(scheduler, "Schedule privacy checks and clean-ups on the regular basis");
+    AddHint(help, "Display the help file of Hushmark");
+    AddHint(minim, "Minimize Hushmark");
+    AddHint(exit1, "Exit Hushmark");
+    AddHint(privacy_meter, "This indicator shows current overall level of privacy on your PC");
+
     // The region belongs to the window from here on; Windows deletes it.
     SetWindowRgn(Handle(), CreateRoundRectRgn(0, 0, MainSkin::Width + 1, MainSkin::Height + 1, CornerEllipse,
                                               CornerEllipse),
                  FALSE);
     Scanner = std::make_unique<TScanner>(Folder + "info.ini", Options);
+}
+
+void TMainForm::AddHint(TImageButton& button, const char* hint)
+{
+    button.HintText = hint;
+    if (!Tips)
+        return;
+    // The old size of TOOLINFO, which every version of the common controls accepts.
+    TOOLINFOA tool{};
+    tool.cbSize = TTTOOLINFOA_V1_SIZE;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = Handle();
+    tool.uId = reinterpret_cast<UINT_PTR>(button.Handle());
+    tool.lpszText = const_cast<char*>(button.HintText.c_str());
+    SendMessageA(Tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void TMainForm::SetHintLine(const std::string& text)
+{
+    // A button's hint stays on top until the mouse leaves; then this text comes back.
+    HintLine = text;
+    if (!HintShown)
+        SetWindowTextA(Hint, text.c_str());
+}
+
+void TMainForm::ShowHint(bool show, const TImageButton& button)
+{
+    if (show) {
+        if (!HintShown)
+            HintLine = GetText(Hint);
+        HintShown = true;
+        SetWindowTextA(Hint, button.HintText.c_str());
+    } else if (HintShown) {
+        HintShown = false;
+        SetWindowTextA(Hint, HintLine.c_str());
+    }
 }
 
 HWND TMainForm::CreateText(const char* name, const TSkinRect& rect, int id, const char* text)
@@ -143,7 +202,7 @@ void TMainForm::scanClick()
             MeterColour = level.Colour;
         }
         SetWindowTextA(Status, level.Status);
-        SetWindowTextA(Hint, "Check found problems you want to solve and click \"Solve\"");
+        SetHintLine("Check found problems you want to solve and click \"Solve\"");
     } catch (...) {
         SetScanning(false);
         SetCursor(cursor);
@@ -206,6 +265,9 @@ LRESULT TMainForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
     }
     case WM_ERASEBKGND:
         return 1;
+    case TImageButton::WM_HINT:
+        ShowHint(wParam != 0, *reinterpret_cast<const TImageButton*>(lParam));
+        return 0;
     case WM_DRAWITEM:
         DrawText(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         return TRUE;

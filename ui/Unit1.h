@@ -51,6 +51,9 @@ protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    void AddHint(TImageButton& button, const char* hint);
+    void ShowHint(bool show, const TImageButton& button);
+    void SetHintLine(const std::string& text);
     HWND CreateText(const char* name, const TSkinRect& rect, int id, const char* text);
     void DrawText(const DRAWITEMSTRUCT& item) const;
     TPicture Load(const char* file) const;
@@ -62,6 +65,10 @@ private:
     TPicture Back;
     TImageButton scan, panic, options, scheduler, help, minim, exit1, About, privacy_meter;
     HWND Status = nullptr, Hint = nullptr, Label1 = nullptr, Label2 = nullptr;
+    HWND Tips = nullptr;
+    // The hint line's own text while a button's hint covers it.
+    std::string HintLine;
+    bool HintShown = false;
     HFONT BoldFont = nullptr, PlainFont = nullptr;
     bool Scanning = false;
 };

@@ -64,6 +64,42 @@ void SaveScreenshot(HWND window, const std::string& name)
     out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
 }
 
+// The pixels of a window as the screen shows them.
+std::vector<char> Pixels(HWND window)
+{
+    RECT box;
+    GetWindowRect(window, &box);
+    const int width = box.right - box.left, height = box.bottom - box.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, box.left, box.top, SRCCOPY);
+    SelectObject(memory, old);
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof header;
+    header.biWidth = width;
+    header.biHeight = height;
+    header.biPlanes = 1;
+    header.biBitCount = 32;
+    header.biCompression = BI_RGB;
+    std::vector<char> pixels(static_cast<size_t>(width) * height * 4);
+    GetDIBits(memory, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+// Moves the real pointer, so that the program sees the mouse come and go as a user's.
+void PointAt(HWND window, int x, int y)
+{
+    POINT point = {x, y};
+    ClientToScreen(window, &point);
+    SetCursorPos(point.x, point.y);
+    Sleep(400);
+}
+
 class MainWindow : public testing::Test {
 protected:
     static void SetUpTestSuite()
@@ -151,6 +187,22 @@ TEST_F(MainWindow, DraggedByTheBackgroundOnly)
     EXPECT_EQ(HitTest(MainSkin::scan.Left + 10, MainSkin::scan.Top + 10), HTCLIENT);
     EXPECT_EQ(HitTest(MainSkin::exit1.Left + 5, MainSkin::exit1.Top + 5), HTCLIENT);
     EXPECT_EQ(HitTest(MainSkin::Status.Left + 20, MainSkin::Status.Top + 5), HTCLIENT);
+}
+
+TEST_F(MainWindow, HoverShowsTheButtonsPictureAndHint)
+{
+    HWND panic = Control("panic");
+    HWND hint = GetDlgItem(Main, IDC_MAIN_HINT);
+    PointAt(Main, 305, 250);
+    const std::string line = Text(hint);
+    const std::vector<char> idle = Pixels(panic);
+    PointAt(panic, 20, 20);
+    EXPECT_EQ(Text(hint), "Quickly delete ALL hidden risk information on your PC");
+    EXPECT_NE(Pixels(panic), idle) << "no hover picture";
+    SaveScreenshot(Main, "main-hover-panic");
+    PointAt(Main, 305, 250);
+    EXPECT_EQ(Text(hint), line);
+    EXPECT_EQ(Pixels(panic), idle);
 }
 
 TEST_F(MainWindow, ScanMovesTheMeterAndTheStatusLine)
