@@ -66,7 +66,7 @@ void TMainForm::Create()
     Hint = CreateText("Hint", MainSkin::Hint, IDC_MAIN_HINT,
                       "Click on \"Scan for Privacy!\" to start making your life private!");
     Label1 = CreateText("Label1", MainSkin::Label1, IDC_MAIN_LABEL1,
-                        "Click here to start making your PC safe and clean and your information private");
+                        "Click here to start making you PC safe and clean and your information private");
     Label2 = CreateText("Label2", MainSkin::Label2, IDC_MAIN_LABEL2,
                         "Quickly delete ALL hidden risk information on your PC in case of emergency");
 
@@ -78,7 +78,7 @@ void TMainForm::Create()
     AddHint(scan, "Get the list of privacy leaks on your PC");
     AddHint(panic, "Quickly delete ALL hidden risk information on your PC");
     AddHint(options, "Change settings of Hushmark");
-    AddHint(scheduler, "Schedule privacy checks and clean-ups on the regular basis");
+    AddHint(scheduler, "Shedule privacy checks and clean-ups on the regular basis");
     AddHint(help, "Display the help file of Hushmark");
     AddHint(minim, "Minimize Hushmark");
     AddHint(exit1, "Exit Hushmark");

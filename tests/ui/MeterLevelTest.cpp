@@ -18,6 +18,9 @@ TEST(MeterLevel, BoundariesOfTheFourLevels)
     EXPECT_STREQ(MeterLevel(0).Picture, "");
     EXPECT_STREQ(MeterLevel(5).Picture, "res\\meter_green.jpg");
     EXPECT_STREQ(MeterLevel(31).Status, "Your privacy level is awful. Scan your PC now!");
+    // The program's own wording, odd spelling and trailing blank included.
+    EXPECT_STREQ(MeterLevel(1).Status, "You privacy level is almost perfect! Minor privacy leaks left.");
+    EXPECT_STREQ(MeterLevel(0).Status, "You are highly secured and private now! ");
 }
 
 }  // namespace
