@@ -75,6 +75,29 @@ TPrivacyIssue* IssueNamed(const std::string& className)
     return nullptr;
 }
 
+SeedPlan Only(const std::string& className, std::vector<TraceItem> items)
+{
+    SeedPlan plan;
+    plan.ClassName = className;
+    plan.Items = std::move(items);
+    return plan;
+}
+
+bool Found(const std::string& className)
+{
+    return GuardedCheck(*IssueNamed(className));
+}
+
+bool FoundWith(const std::string& className, const std::vector<TraceItem>& items)
+{
+    SeedPlan plan = Only(className, items);
+    Unplant(plan);
+    Plant(plan);
+    bool found = Found(className);
+    Unplant(plan);
+    return found;
+}
+
 void RunIssueCycle(const SeedPlan& plan)
 {
     SCOPED_TRACE(plan.ClassName);

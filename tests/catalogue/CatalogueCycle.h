@@ -18,6 +18,20 @@ void RunIssueCycle(const SeedPlan& plan);
 // traces may disappear from drive C:.
 void RunHostileValues(const SeedPlan& plan);
 
+// A plan of the given items alone, for the named cases of a group's test.
+SeedPlan Only(const std::string& className, std::vector<TraceItem> items);
+// The issue's Check, guarded as a scan runs it.
+bool Found(const std::string& className);
+// Plants the items, runs the issue's Check, removes them again.
+bool FoundWith(const std::string& className, const std::vector<TraceItem>& items);
+
+// The two tests every plan of a group goes through, named after the group.
+#define HM_CATALOGUE_GROUP_TESTS(Group, Plans)                                              \
+    class Group : public ::testing::TestWithParam<SeedPlan> {};                             \
+    TEST_P(Group, FoundWithItsTracesAndSolvedExactly) { RunIssueCycle(GetParam()); }        \
+    TEST_P(Group, HostileInstallValuesDeleteNothingOutside) { RunHostileValues(GetParam()); } \
+    INSTANTIATE_TEST_SUITE_P(Catalogue, Group, ::testing::ValuesIn(Plans()), PlanName())
+
 // gtest parameter names from class names.
 struct PlanName {
     std::string operator()(const testing::TestParamInfo<SeedPlan>& info) const { return info.param.ClassName; }

@@ -8,41 +8,11 @@
 
 namespace {
 
-class GroupA : public ::testing::TestWithParam<SeedPlan> {};
+HM_CATALOGUE_GROUP_TESTS(GroupA, SeedPlansA);
 
-TEST_P(GroupA, FoundWithItsTracesAndSolvedExactly)
-{
-    RunIssueCycle(GetParam());
-}
-
-TEST_P(GroupA, HostileInstallValuesDeleteNothingOutside)
-{
-    RunHostileValues(GetParam());
-}
-
-INSTANTIATE_TEST_SUITE_P(Catalogue, GroupA, ::testing::ValuesIn(SeedPlansA()), PlanName());
 
 const std::string HKCU = "HKCU\\Software\\";
 const std::string HKLM = "HKLM\\Software\\";
-
-SeedPlan Traces(const std::string& className, std::vector<TraceItem> items)
-{
-    SeedPlan plan;
-    plan.ClassName = className;
-    plan.Items = std::move(items);
-    return plan;
-}
-
-// Plants the items, runs Check, removes them again.
-bool FoundWith(const std::string& className, std::vector<TraceItem> items)
-{
-    SeedPlan plan = Traces(className, std::move(items));
-    Unplant(plan);
-    Plant(plan);
-    bool found = GuardedCheck(*IssueNamed(className));
-    Unplant(plan);
-    return found;
-}
 
 std::vector<Effect> PreviewSolve(const std::string& className)
 {
@@ -68,7 +38,7 @@ TEST(GroupACases, RiskyIssuesAreListedUntickedEvenWhenNotFound)
 
 TEST(GroupACases, BearShareIsFoundButItsSolveChangesNothing)
 {
-    SeedPlan plan = Traces("TBearShare", {RegValue(HKLM + "BearShare", "InstallDir", "%PROGRAMFILES%\\BearShare")});
+    SeedPlan plan = Only("TBearShare", {RegValue(HKLM + "BearShare", "InstallDir", "%PROGRAMFILES%\\BearShare")});
     Plant(plan);
     EXPECT_TRUE(GuardedCheck(*IssueNamed("TBearShare")));
     EXPECT_TRUE(PreviewSolve("TBearShare").empty());
@@ -77,7 +47,7 @@ TEST(GroupACases, BearShareIsFoundButItsSolveChangesNothing)
 
 TEST(GroupACases, AcrobatReader60IsNeverFoundAndDoesNothing)
 {
-    SeedPlan plan = Traces("TAcrobatReader60",
+    SeedPlan plan = Only("TAcrobatReader60",
                            {RegValue(HKLM + "Adobe\\Acrobat Reader\\6.0\\InstallPath", "", "C:\\Program Files\\Adobe")});
     Plant(plan);
     EXPECT_FALSE(GuardedCheck(*IssueNamed("TAcrobatReader60")));
@@ -134,7 +104,7 @@ TEST(GroupACases, EditPadNeedsTheReopenKeyAndOneOfItsOwn)
 
 TEST(GroupACases, NetscapeWithoutHistoryFileChangesNothing)
 {
-    SeedPlan plan = Traces("TNetscapeNavigator4xHistory",
+    SeedPlan plan = Only("TNetscapeNavigator4xHistory",
                            {FolderAt("%PROGRAMFILES%\\Netscape").Kept(),
                             FileAt("%PROGRAMFILES%\\Netscape\\Users\\alice\\prefs.js").Kept(),
                             RegValue(HKCU + "Netscape\\Netscape Navigator\\biff", "CurrentUser", "alice").Kept()});
@@ -146,7 +116,7 @@ TEST(GroupACases, NetscapeWithoutHistoryFileChangesNothing)
 
 TEST(GroupACases, MsnExplorerWithoutItsFolderStillCleansBrowsingTraces)
 {
-    SeedPlan plan = Traces("TMSNExplorer", {FolderAt("%COOKIES%").Kept(), FileAt("%COOKIES%\\alice@msn[1].txt"),
+    SeedPlan plan = Only("TMSNExplorer", {FolderAt("%COOKIES%").Kept(), FileAt("%COOKIES%\\alice@msn[1].txt"),
                                             FolderAt("%CACHE%").Kept(), FileAt("%CACHE%\\Content.IE5\\X1\\a[1].htm"),
                                             FolderAt("%HISTORY%").Kept(), FileAt("%HISTORY%\\History.IE5\\index.dat")});
     Unplant(plan);
@@ -190,7 +160,7 @@ TEST(GroupACases, PhotoshopToldApartByTheProgramVersion)
 
 TEST(GroupACases, ThunderbirdNewsInTheProgramFolderAlone)
 {
-    SeedPlan plan = Traces(
+    SeedPlan plan = Only(
         "TMozillaThunderbirdNews",
         {RegValue(HKLM + "Microsoft\\Windows\\CurrentVersion\\App Paths\\thunderbird.exe", "",
                   "%PROGRAMFILES%\\Thunderbird\\thunderbird.exe").Kept(),

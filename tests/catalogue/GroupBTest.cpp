@@ -7,17 +7,7 @@
 
 namespace {
 
-class GroupB : public ::testing::TestWithParam<SeedPlan> {};
-
-TEST_P(GroupB, FoundWithItsTracesAndSolvedExactly)
-{
-    RunIssueCycle(GetParam());
-}
-
-TEST_P(GroupB, HostileInstallValuesDeleteNothingOutside)
-{
-    RunHostileValues(GetParam());
-}
+HM_CATALOGUE_GROUP_TESTS(GroupB, SeedPlansB);
 
 // Nothing in this group is risky enough to be listed unticked.
 TEST_P(GroupB, ListedTickedWhenFound)
@@ -32,21 +22,8 @@ TEST_P(GroupB, ListedTickedWhenFound)
     Unplant(plan);
 }
 
-INSTANTIATE_TEST_SUITE_P(Catalogue, GroupB, ::testing::ValuesIn(SeedPlansB()), PlanName());
 
 const std::string HKCU = "HKCU\\Software\\";
-
-bool FoundWith(const std::string& className, std::vector<TraceItem> items)
-{
-    SeedPlan plan;
-    plan.ClassName = className;
-    plan.Items = std::move(items);
-    Unplant(plan);
-    Plant(plan);
-    bool found = GuardedCheck(*IssueNamed(className));
-    Unplant(plan);
-    return found;
-}
 
 TEST(GroupBCases, GoogleToolbars11And2ShareTheirHistory)
 {

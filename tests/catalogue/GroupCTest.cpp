@@ -6,32 +6,8 @@
 
 namespace {
 
-class GroupC : public ::testing::TestWithParam<SeedPlan> {};
+HM_CATALOGUE_GROUP_TESTS(GroupC, SeedPlansC);
 
-TEST_P(GroupC, FoundWithItsTracesAndSolvedExactly)
-{
-    RunIssueCycle(GetParam());
-}
-
-TEST_P(GroupC, HostileInstallValuesDeleteNothingOutside)
-{
-    RunHostileValues(GetParam());
-}
-
-INSTANTIATE_TEST_SUITE_P(Catalogue, GroupC, ::testing::ValuesIn(SeedPlansC()), PlanName());
-
-// Plants the items, runs the issue's Check, removes them again.
-bool FoundWith(const std::string& className, const std::vector<TraceItem>& items)
-{
-    SeedPlan plan;
-    plan.ClassName = className;
-    plan.Items = items;
-    Unplant(plan);
-    Plant(plan);
-    bool found = GuardedCheck(*IssueNamed(className));
-    Unplant(plan);
-    return found;
-}
 
 TEST(GroupCCases, ZoneAlarmLogCountsOnlyBeyondItsHeader)
 {

@@ -6,19 +6,8 @@
 
 namespace {
 
-class GroupD : public ::testing::TestWithParam<SeedPlan> {};
+HM_CATALOGUE_GROUP_TESTS(GroupD, SeedPlansD);
 
-TEST_P(GroupD, FoundWithItsTracesAndSolvedExactly)
-{
-    RunIssueCycle(GetParam());
-}
-
-TEST_P(GroupD, HostileInstallValuesDeleteNothingOutside)
-{
-    RunHostileValues(GetParam());
-}
-
-INSTANTIATE_TEST_SUITE_P(Catalogue, GroupD, ::testing::ValuesIn(SeedPlansD()), PlanName());
 
 SeedPlan Planted(const std::string& className, const std::vector<TraceItem>& items)
 {
@@ -28,14 +17,6 @@ SeedPlan Planted(const std::string& className, const std::vector<TraceItem>& ite
     Unplant(plan);
     Plant(plan);
     return plan;
-}
-
-bool FoundWith(const std::string& className, const std::vector<TraceItem>& items)
-{
-    SeedPlan plan = Planted(className, items);
-    bool found = GuardedCheck(*IssueNamed(className));
-    Unplant(plan);
-    return found;
 }
 
 // An Office install folder at the path with the given number of files in it.

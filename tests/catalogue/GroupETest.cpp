@@ -8,32 +8,8 @@
 
 namespace {
 
-class GroupE : public ::testing::TestWithParam<SeedPlan> {};
+HM_CATALOGUE_GROUP_TESTS(GroupE, SeedPlansE);
 
-TEST_P(GroupE, FoundWithItsTracesAndSolvedExactly)
-{
-    RunIssueCycle(GetParam());
-}
-
-TEST_P(GroupE, HostileInstallValuesDeleteNothingOutside)
-{
-    RunHostileValues(GetParam());
-}
-
-INSTANTIATE_TEST_SUITE_P(Catalogue, GroupE, ::testing::ValuesIn(SeedPlansE()), PlanName());
-
-SeedPlan Only(const std::string& className, std::vector<TraceItem> items)
-{
-    SeedPlan plan;
-    plan.ClassName = className;
-    plan.Items = std::move(items);
-    return plan;
-}
-
-bool Found(const std::string& className)
-{
-    return GuardedCheck(*IssueNamed(className));
-}
 
 TEST(GroupECases, NortonCommanderFoundByItsLastKeyAlone)
 {

@@ -9,32 +9,8 @@
 
 namespace {
 
-class GroupF : public ::testing::TestWithParam<SeedPlan> {};
+HM_CATALOGUE_GROUP_TESTS(GroupF, SeedPlansF);
 
-TEST_P(GroupF, FoundWithItsTracesAndSolvedExactly)
-{
-    RunIssueCycle(GetParam());
-}
-
-TEST_P(GroupF, HostileInstallValuesDeleteNothingOutside)
-{
-    RunHostileValues(GetParam());
-}
-
-INSTANTIATE_TEST_SUITE_P(Catalogue, GroupF, ::testing::ValuesIn(SeedPlansF()), PlanName());
-
-SeedPlan Only(const std::string& className, std::vector<TraceItem> items)
-{
-    SeedPlan plan;
-    plan.ClassName = className;
-    plan.Items = std::move(items);
-    return plan;
-}
-
-bool Found(const std::string& className)
-{
-    return GuardedCheck(*IssueNamed(className));
-}
 
 void ExpectVerified(const SeedPlan& plan)
 {

@@ -10,19 +10,8 @@
 
 namespace {
 
-class GroupG : public ::testing::TestWithParam<SeedPlan> {};
+HM_CATALOGUE_GROUP_TESTS(GroupG, SeedPlansG);
 
-TEST_P(GroupG, FoundWithItsTracesAndSolvedExactly)
-{
-    RunIssueCycle(GetParam());
-}
-
-TEST_P(GroupG, HostileInstallValuesDeleteNothingOutside)
-{
-    RunHostileValues(GetParam());
-}
-
-INSTANTIATE_TEST_SUITE_P(Catalogue, GroupG, ::testing::ValuesIn(SeedPlansG()), PlanName());
 
 TEST(GroupGCases, CookiesFolderWithOneFileIsNotALeak)
 {
