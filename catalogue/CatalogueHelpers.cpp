@@ -269,24 +269,27 @@ void DeleteSubKeysOfEach(const std::vector<std::string>& keys)
         DeleteRegSubKeys(key);
 }
 
+namespace {
+
+std::vector<std::string> FoundFiles(const std::string& folder, std::initializer_list<const char*> masks)
+{
+    std::vector<std::string> files;
+    if (!folder.empty())
+        for (const char* mask : masks)
+            FindFiles(folder, mask, files);
+    return files;
+}
+
+}  // namespace
+
 void TruncateEachFound(const std::string& folder, std::initializer_list<const char*> masks)
 {
-    if (folder.empty())
-        return;
-    std::vector<std::string> files;
-    for (const char* mask : masks)
-        FindFiles(folder, mask, files);
-    for (const std::string& file : files)
+    for (const std::string& file : FoundFiles(folder, masks))
         TruncateFile(file);
 }
 
 void DeleteEachFound(const std::string& folder, std::initializer_list<const char*> masks)
 {
-    if (folder.empty())
-        return;
-    std::vector<std::string> files;
-    for (const char* mask : masks)
-        FindFiles(folder, mask, files);
-    for (const std::string& file : files)
+    for (const std::string& file : FoundFiles(folder, masks))
         DeleteFileSafe(file);
 }
