@@ -11,11 +11,7 @@ const std::string PF = "%PROGRAMFILES%\\";
 
 SeedPlan Plan(const std::string& name, std::vector<TraceItem> items, bool installed = true)
 {
-    SeedPlan plan;
-    plan.ClassName = name;
-    plan.Items = std::move(items);
-    plan.FoundAfterSolve = installed;
-    return plan;
+    return MakePlan(name, std::move(items), installed);
 }
 
 // Registry-only traces: the keys the Check looks at go with the Solve.

@@ -10,11 +10,7 @@ const std::string PF = "%PROGRAMFILES%\\";
 
 SeedPlan Plan(const std::string& name, std::vector<TraceItem> items, bool installed = true)
 {
-    SeedPlan plan;
-    plan.ClassName = name;
-    plan.Items = std::move(items);
-    plan.FoundAfterSolve = installed;
-    return plan;
+    return MakePlan(name, std::move(items), installed);
 }
 
 // A program's key with a setting that must survive, and one list the Solve deletes.

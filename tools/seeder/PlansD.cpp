@@ -12,18 +12,13 @@ const std::string FrontPage = "HKCU\\Software\\Microsoft\\FrontPage\\";
 
 SeedPlan Plan(const std::string& name, std::vector<TraceItem> items)
 {
-    SeedPlan plan;
-    plan.ClassName = name;
-    plan.Items = std::move(items);
-    return plan;
+    return MakePlan(name, std::move(items));
 }
 
 // The Check looks at the program's own key or folder, which the Solve leaves.
 SeedPlan Installed(const std::string& name, std::vector<TraceItem> items)
 {
-    SeedPlan plan = Plan(name, std::move(items));
-    plan.FoundAfterSolve = true;
-    return plan;
+    return MakePlan(name, std::move(items), true);
 }
 
 // A folder the Solve empties, with a file and a subfolder in it.

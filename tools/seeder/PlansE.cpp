@@ -8,11 +8,7 @@ const std::string HKLM = "HKLM\\Software\\";
 
 SeedPlan Plan(const std::string& name, std::vector<TraceItem> items, bool foundAfterSolve = false)
 {
-    SeedPlan plan;
-    plan.ClassName = name;
-    plan.Items = std::move(items);
-    plan.FoundAfterSolve = foundAfterSolve;
-    return plan;
+    return MakePlan(name, std::move(items), foundAfterSolve);
 }
 
 std::string ParentOf(const std::string& key)

@@ -11,11 +11,7 @@ const std::string HKLM = "HKLM\\Software\\";
 
 SeedPlan Plan(const std::string& name, std::vector<TraceItem> items, bool foundAfterSolve = true)
 {
-    SeedPlan plan;
-    plan.ClassName = name;
-    plan.Items = std::move(items);
-    plan.FoundAfterSolve = foundAfterSolve;
-    return plan;
+    return MakePlan(name, std::move(items), foundAfterSolve);
 }
 
 // Items of a profile owned by one issue each: what the owner does to them, or Kept.

@@ -18,10 +18,7 @@ std::string Big(size_t size)
 
 SeedPlan Plan(const std::string& name, std::vector<TraceItem> items)
 {
-    SeedPlan plan;
-    plan.ClassName = name;
-    plan.Items = std::move(items);
-    return plan;
+    return MakePlan(name, std::move(items));
 }
 
 SeedPlan Installed(SeedPlan plan)

@@ -636,3 +636,12 @@ TraceItem Setting(const std::string& key, const std::string& name)
 {
     return RegValue(key, name, "120,80,900,640").Kept();
 }
+
+SeedPlan MakePlan(const std::string& className, std::vector<TraceItem> items, bool foundAfterSolve)
+{
+    SeedPlan plan;
+    plan.ClassName = className;
+    plan.Items = std::move(items);
+    plan.FoundAfterSolve = foundAfterSolve;
+    return plan;
+}

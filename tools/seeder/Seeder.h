@@ -85,6 +85,7 @@ std::vector<std::string> Verify(const SeedPlan& plan);
 std::vector<std::string> VerifyAllPresent(const SeedPlan& plan);
 
 // Plan-building helpers shared by the plans of every group.
+SeedPlan MakePlan(const std::string& className, std::vector<TraceItem> items, bool foundAfterSolve = false);
 void Append(std::vector<TraceItem>& items, const std::vector<TraceItem>& more);
 std::vector<TraceItem> With(std::vector<TraceItem> items, const std::vector<TraceItem>& more);
 // A recent-file key as programs write it: the key and two entries.
