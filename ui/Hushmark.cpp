@@ -10,7 +10,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     try {
         const std::string folder = ProgramFolder();
         TOptions settings(folder + "options.ini");
-        TMainForm mainForm(folder, settings);
+        TOptions backup(folder + "options.ini", false);
+        TMainForm mainForm(folder, settings, backup);
         mainForm.Create();
         mainForm.GraphicsLoad();
         mainForm.ShowCentred();

@@ -3,8 +3,12 @@
 #include "engine/Options.h"
 #include "engine/Scanner.h"
 #include "primitives/Errors.h"
+#include "ui/Icons.h"
 #include "ui/MeterLevel.h"
+#include "ui/ScheduleThreads.h"
 #include "ui/SkinLayout.h"
+#include "ui/Unit2.h"
+#include "ui/Unit4.h"
 
 #include <commctrl.h>
 
@@ -32,12 +36,16 @@ HFONT MakeFont(bool bold)
 
 }  // namespace
 
-TMainForm::TMainForm(const std::string& programFolder, TOptions& options) : Folder(programFolder), Options(options)
+const char* const MainHelpTopic = "::/Source\\Introducing the Hushmark\\Introduction.htm";
+
+TMainForm::TMainForm(const std::string& programFolder, TOptions& options, TOptions& optionsBackup)
+    : FFolder(programFolder), FOptions(options), FOptionsBackup(optionsBackup)
 {
 }
 
 TMainForm::~TMainForm()
 {
+    WaitForScheduledRun();
     if (BoldFont)
         DeleteObject(BoldFont);
     if (PlainFont)
@@ -88,7 +96,12 @@ void TMainForm::Create()
     SetWindowRgn(Handle(), CreateRoundRectRgn(0, 0, MainSkin::Width + 1, MainSkin::Height + 1, CornerEllipse,
                                               CornerEllipse),
                  FALSE);
-    Scanner = std::make_unique<TScanner>(Folder + "info.ini", Options);
+    FScanner = std::make_unique<TScanner>(FFolder + "info.ini", FOptions);
+    IconsLoad(FFolder);
+    OptionsForm = std::make_unique<TOptionsForm>(*this);
+    OptionsForm->Create();
+    ResultsForm = std::make_unique<TResultsForm>(*this);
+    ResultsForm->Create();
 }
 
 void TMainForm::AddHint(TImageButton& button, const char* hint)
@@ -141,7 +154,7 @@ HWND TMainForm::CreateText(const char* name, const TSkinRect& rect, int id, cons
 
 TPicture TMainForm::Load(const char* file) const
 {
-    return LoadPicture(Folder + file);
+    return LoadPicture(FFolder + file);
 }
 
 void TMainForm::GraphicsLoad()
@@ -158,6 +171,7 @@ void TMainForm::GraphicsLoad()
         privacy_meter.SetPictures(Load("res\\meter_red.jpg"), TPicture(), TPicture());
         MeterColour = "red";
         scan.SetPictures(TPicture(), Load("res\\scan_over.jpg"), TPicture());
+        ResultsForm->GraphicsLoad();
     } catch (const std::exception& error) {
         ShowError(Handle(), error.what());
     }
@@ -189,14 +203,16 @@ void TMainForm::scanClick()
     HCURSOR cursor = SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
     UpdateWindow(Handle());
     try {
-        Scanner->Scan();
+        ResultsForm->ClearAndShow();
+        FScanner->Scan();
         DangerousCount = 0;
-        for (TPrivacyIssue* issue : Scanner->FoundIssues) {
+        for (TPrivacyIssue* issue : FScanner->FoundIssues) {
             issue->Ticked = !issue->DefaultUnchecked;
             if (issue->DefaultUnchecked)
                 ++DangerousCount;
         }
-        const TMeterLevel level = MeterLevel(Scanner->FoundIssues.size());
+        ResultsForm->Fill();
+        const TMeterLevel level = MeterLevel(FScanner->FoundIssues.size());
         if (MeterColour != level.Colour) {
             privacy_meter.SetPictures(*level.Picture ? Load(level.Picture) : TPicture(), TPicture(), TPicture());
             MeterColour = level.Colour;
@@ -300,3 +316,20 @@ LRESULT TMainForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
     }
     return TWindow::WndProc(message, wParam, lParam);
 }
+
+// Not yet built: the rest of the main window.
+void TMainForm::panicClick() {}
+void TMainForm::Restart() {}
+bool TMainForm::MsgBox(const char* caption, const char* text, UINT icon) const
+{
+    return MessageBoxA(Handle(), text, caption, icon | MB_YESNO) == IDYES;
+}
+void TMainForm::SetOptions() {}
+void TMainForm::ShowActive() {}
+void TMainForm::ShowHelp(HWND, const char*) const {}
+void TMainForm::ShowOptions(TOptionsPage page) { OptionsForm->ShowModal(page); }
+void TMainForm::DisplayHint(const std::string&) {}
+void TMainForm::SetTrayHint(const std::string&) {}
+void TMainForm::SetBlinking(bool) {}
+void TMainForm::TrayIconBlinkTimerTimer() {}
+void TMainForm::EnableTimer(UINT, bool) {}

@@ -6,10 +6,16 @@
 #include "ui/Window.h"
 
 #include <memory>
+#include <mutex>
 #include <string>
 
 class TOptions;
 class TScanner;
+class TResultsForm;
+class TOptionsForm;
+class TTrayIcon;
+class THelpEngine;
+class TScheduleThread;
 
 // Control IDs of the main window.
 enum {
@@ -28,11 +34,25 @@ enum {
     IDC_MAIN_LABEL2,
 };
 
+// Timer IDs of the main window.
+enum {
+    HotKeyTimer = 1,
+    SchedulerTimer,
+    TrayIconBlinkTimer,
+};
+
+// Pages of the options window.
+enum TOptionsPage { PageGeneral = 0, PageScheduler = 1, PageAbout = 2 };
+
+// Help topics, each after the help file's path.
+extern const char* const MainHelpTopic;
+
 class TMainForm : public TWindow {
 public:
     static const char* const ClassName;
 
-    TMainForm(const std::string& programFolder, TOptions& options);
+    // The settings store and its backup belong to the caller (the start-up step).
+    TMainForm(const std::string& programFolder, TOptions& options, TOptions& optionsBackup);
     ~TMainForm() override;
 
     // Builds the window and its controls (hidden), then the scanner with every issue.
@@ -43,9 +63,49 @@ public:
 
     void scanClick();
     void SetScanning(bool scanning);
+    void panicClick();
+    void Restart();
+    bool MsgBox(const char* caption, const char* text, UINT icon) const;
+    void SetOptions();
+    void ShowActive();
+    // Opens HelpFile + topic for the owner window, or says that HTML Help is missing.
+    void ShowHelp(HWND owner, const char* topic) const;
+    // The options window, modal, on a page.
+    void ShowOptions(TOptionsPage page);
+    // The long form of a hint: to the hint line when the main window is active, else to
+    // the options window's status bar.
+    void DisplayHint(const std::string& hint);
+    void SetHintLine(const std::string& text);
+
+    // The notification icon: its hint, and blinking during a scheduled clean-up.
+    void SetTrayHint(const std::string& hint);
+    void SetBlinking(bool blinking);
+
+    // Timer handlers (the keyboard poll and the schedule).
+    void HotKeyTimerTimer();
+    void SchedulerTimerTimer();
+    void TrayIconBlinkTimerTimer();
+    void EnableTimer(UINT id, bool enabled);
+    // Start and end steps of a scheduled run, on the main thread.
+    void ScheduleStarted();
+    void ScheduleEnded();
+    // Waits for a scheduled run in progress (end of the program).
+    void WaitForScheduledRun();
+
+    TScanner& Scanner() const { return *FScanner; }
+    TOptions& Options() const { return FOptions; }
+    TOptions& OptionsBackup() const { return FOptionsBackup; }
+    const std::string& Folder() const { return FFolder; }
+    std::string HelpFile;
 
     std::string MeterColour = "red";
     int DangerousCount = 0;
+    // Keeps a scheduled run apart from a scan, a solving run, panic mode and another
+    // scheduled run: the issues and info.ini are not safe for concurrent use.
+    std::mutex RunLock;
+    // Posted by a scheduled run's thread to the main window (synchronised steps).
+    static const UINT WM_SCHEDULE_START = WM_APP + 10;
+    static const UINT WM_SCHEDULE_END = WM_APP + 11;
 
 protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -53,15 +113,17 @@ protected:
 private:
     void AddHint(TImageButton& button, const char* hint);
     void ShowHint(bool show, const TImageButton& button);
-    void SetHintLine(const std::string& text);
     HWND CreateText(const char* name, const TSkinRect& rect, int id, const char* text);
     void DrawText(const DRAWITEMSTRUCT& item) const;
     TPicture Load(const char* file) const;
-    bool MsgBox(const char* caption, const char* text, UINT icon) const;
 
-    std::string Folder;
-    TOptions& Options;
-    std::unique_ptr<TScanner> Scanner;
+    std::string FFolder;
+    TOptions& FOptions;
+    TOptions& FOptionsBackup;
+    std::unique_ptr<TScanner> FScanner;
+    std::unique_ptr<TResultsForm> ResultsForm;
+    std::unique_ptr<TOptionsForm> OptionsForm;
+    std::unique_ptr<TScheduleThread> ScheduleThread;
     TPicture Back;
     TImageButton scan, panic, options, scheduler, help, minim, exit1, About, privacy_meter;
     HWND Status = nullptr, Hint = nullptr, Label1 = nullptr, Label2 = nullptr;

@@ -1,0 +1,3 @@
+#include "ui/Icons.h"
+
+void IconsLoad(const std::string&) {}

@@ -1,0 +1,5 @@
+#include "ui/ScheduleThreads.h"
+
+TScheduleThread::TScheduleThread(TMainForm& main) : Main(main) {}
+
+TScheduleThread::~TScheduleThread() = default;
