@@ -11,10 +11,14 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
         const std::string folder = ProgramFolder();
         TOptions settings(folder + "options.ini");
         TOptions backup(folder + "options.ini", false);
+        // Started minimised: only the notification icon until the user asks for more.
+        const bool showMain = !settings.RunMinim;
         TMainForm mainForm(folder, settings, backup);
         mainForm.Create();
+        mainForm.SetOptions();
         mainForm.GraphicsLoad();
-        mainForm.ShowCentred();
+        if (showMain)
+            mainForm.ShowCentred();
         MSG message;
         while (GetMessageA(&message, nullptr, 0, 0) > 0) {
             TranslateMessage(&message);

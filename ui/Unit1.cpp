@@ -1,16 +1,22 @@
 #include "ui/Unit1.h"
 
 #include "engine/Options.h"
+#include "engine/PrivacyIssues.h"
 #include "engine/Scanner.h"
 #include "primitives/Errors.h"
+#include "primitives/Registry.h"
+#include "ui/HelpEngine.h"
 #include "ui/Icons.h"
 #include "ui/MeterLevel.h"
+#include "ui/Resource.h"
 #include "ui/ScheduleThreads.h"
 #include "ui/SkinLayout.h"
+#include "ui/TrayIcon.h"
 #include "ui/Unit2.h"
 #include "ui/Unit4.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 const char* const TMainForm::ClassName = "THushmarkMain";
 
@@ -27,6 +33,42 @@ const COLORREF Ink = RGB(0x1b, 0x2a, 0x3a);
 const COLORREF Page = RGB(0xf2, 0xf5, 0xf9);
 // Corner ellipse of the window's rounded shape.
 const int CornerEllipse = 62;
+
+const char* const RunKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+const char* const RunValue = "Hushmark";
+const char* const WebsiteAddress = "http://www.hushmark.example/";
+const char* const NoHelpMessage =
+    "Sorry, but your system doesn't support HTMLHelp.\r"
+    "Please write to our support team at support@hushmark.example for help.";
+const char* const ShowEntry = "Show Hushmark Ctrl+Shift+V";
+const char* const HideEntry = "Hide Hushmark Ctrl+Shift+V";
+
+// The program file as it was started, for the Run value.
+std::string ProgramFilePath()
+{
+    char path[MAX_PATH + 1] = {};
+    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return std::string(path, length <= MAX_PATH ? length : 0);
+}
+
+std::string AbsolutePath(const std::string& path)
+{
+    char full[MAX_PATH + 1] = {};
+    const DWORD length = GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
+    return length && length < sizeof full ? std::string(full, length) : path;
+}
+
+// Holds a flag for the length of a scope, exceptions included.
+class TFlagScope {
+public:
+    explicit TFlagScope(bool& flag) : Flag(flag) { Flag = true; }
+    ~TFlagScope() { Flag = false; }
+    TFlagScope(const TFlagScope&) = delete;
+    TFlagScope& operator=(const TFlagScope&) = delete;
+
+private:
+    bool& Flag;
+};
 
 HFONT MakeFont(bool bold)
 {
@@ -46,6 +88,9 @@ TMainForm::TMainForm(const std::string& programFolder, TOptions& options, TOptio
 TMainForm::~TMainForm()
 {
     WaitForScheduledRun();
+    TrayIcon.reset();
+    if (TrayMenu)
+        DestroyMenu(TrayMenu);
     if (BoldFont)
         DeleteObject(BoldFont);
     if (PlainFont)
@@ -96,12 +141,39 @@ void TMainForm::Create()
     SetWindowRgn(Handle(), CreateRoundRectRgn(0, 0, MainSkin::Width + 1, MainSkin::Height + 1, CornerEllipse,
                                               CornerEllipse),
                  FALSE);
+    Centre();
+    CreateTrayIcon();
     FScanner = std::make_unique<TScanner>(FFolder + "info.ini", FOptions);
     IconsLoad(FFolder);
+    HelpFile = AbsolutePath(FFolder + "Help\\Help.chm");
+    HelpEngine = std::make_unique<THelpEngine>();
+    if (!HelpEngine->Load())
+        Inform("HTML Help is not installed on this PC.");
+    EnableTimer(HotKeyTimer, true);
     OptionsForm = std::make_unique<TOptionsForm>(*this);
     OptionsForm->Create();
     ResultsForm = std::make_unique<TResultsForm>(*this);
     ResultsForm->Create();
+}
+
+void TMainForm::CreateTrayIcon()
+{
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    auto icon = [instance](int id) {
+        return static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_ICON, 16, 16, 0));
+    };
+    TrayIcon = std::make_unique<TTrayIcon>();
+    TrayIcon->Create(Handle(), icon(IDI_TRAY_NORMAL), icon(IDI_TRAY_ALTERNATE), "Hushmark");
+    TrayMenu = CreatePopupMenu();
+    AppendMenuA(TrayMenu, MF_STRING, IDM_TRAY_SHOW, ShowEntry);
+    AppendMenuA(TrayMenu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(TrayMenu, MF_STRING, IDM_TRAY_OPTIONS, "Options...");
+    AppendMenuA(TrayMenu, MF_STRING, IDM_TRAY_SCHEDULER, "Scheduler...");
+    AppendMenuA(TrayMenu, MF_STRING, IDM_TRAY_HELP, "Help");
+    AppendMenuA(TrayMenu, MF_STRING, IDM_TRAY_WEBSITE, "Website");
+    AppendMenuA(TrayMenu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(TrayMenu, MF_STRING, IDM_TRAY_EXIT, "Exit");
+    SetMenuDefaultItem(TrayMenu, IDM_TRAY_SHOW, FALSE);
 }
 
 void TMainForm::AddHint(TImageButton& button, const char* hint)
@@ -177,12 +249,18 @@ void TMainForm::GraphicsLoad()
     }
 }
 
-void TMainForm::ShowCentred()
+void TMainForm::Centre()
 {
     RECT work;
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     SetWindowPos(Handle(), nullptr, work.left + (work.right - work.left - MainSkin::Width) / 2,
-                 work.top + (work.bottom - work.top - MainSkin::Height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+                 work.top + (work.bottom - work.top - MainSkin::Height) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TMainForm::ShowCentred()
+{
+    Centre();
     ShowWindow(Handle(), SW_SHOW);
     UpdateWindow(Handle());
 }
@@ -199,6 +277,8 @@ void TMainForm::SetScanning(bool scanning)
 
 void TMainForm::scanClick()
 {
+    // A scheduled run in progress finishes first: the issues are not for two threads.
+    std::lock_guard<std::mutex> running(RunLock);
     SetScanning(true);
     HCURSOR cursor = SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
     UpdateWindow(Handle());
@@ -298,38 +378,282 @@ LRESULT TMainForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         return !child || child == Handle() ? HTCAPTION : HTCLIENT;
     }
     case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case IDC_MAIN_SCAN:
-            scanClick();
+        if (Command(LOWORD(wParam)))
             return 0;
-        case IDC_MAIN_MINIM:
-            ShowWindow(Handle(), SW_MINIMIZE);
+        break;
+    case WM_TIMER:
+        switch (wParam) {
+        case HotKeyTimer:
+            HotKeyTimerTimer();
             return 0;
-        case IDC_MAIN_EXIT:
-            DestroyWindow(Handle());
+        case SchedulerTimer:
+            SchedulerTimerTimer();
+            return 0;
+        case TrayIconBlinkTimer:
+            TrayIconBlinkTimerTimer();
             return 0;
         }
         break;
+    case WM_SCHEDULE_START:
+        ScheduleStarted();
+        return 0;
+    case WM_SCHEDULE_END:
+        ScheduleEnded();
+        return 0;
+    case TTrayIcon::WM_TRAYICON:
+        if (lParam == WM_LBUTTONDBLCLK)
+            Command(IDM_TRAY_SHOW);
+        else if (lParam == WM_RBUTTONUP)
+            OpenTrayMenu();
+        return 0;
+    case WM_KEYDOWN:
+        if (wParam == VK_F1) {
+            ShowHelp(Handle(), MainHelpTopic);
+            return 0;
+        }
+        break;
+    case WM_HELP:
+        ShowHelp(Handle(), MainHelpTopic);
+        return TRUE;
     case WM_DESTROY:
+        KillTimer(Handle(), HotKeyTimer);
+        KillTimer(Handle(), SchedulerTimer);
+        KillTimer(Handle(), TrayIconBlinkTimer);
+        if (HelpEngine)
+            HelpEngine->CloseAll();
+        if (TrayIcon)
+            TrayIcon->Remove();
         PostQuitMessage(0);
         return 0;
+    default:
+        if (TrayIcon && TrayIcon->Recreated(message))
+            return 0;
+        break;
     }
     return TWindow::WndProc(message, wParam, lParam);
 }
 
-// Not yet built: the rest of the main window.
-void TMainForm::panicClick() {}
-void TMainForm::Restart() {}
+bool TMainForm::Command(UINT id)
+{
+    switch (id) {
+    case IDC_MAIN_SCAN:
+        scanClick();
+        return true;
+    case IDC_MAIN_PANIC:
+        panicClick();
+        return true;
+    case IDC_MAIN_OPTIONS:
+    case IDM_TRAY_OPTIONS:
+        ShowOptions(PageGeneral);
+        return true;
+    case IDC_MAIN_SCHEDULER:
+    case IDM_TRAY_SCHEDULER:
+        ShowOptions(PageScheduler);
+        return true;
+    case IDC_MAIN_ABOUT:
+        ShowOptions(PageAbout);
+        return true;
+    case IDC_MAIN_HELP:
+    case IDM_TRAY_HELP:
+        ShowHelp(Handle(), MainHelpTopic);
+        return true;
+    case IDC_MAIN_MINIM:
+        if (IsWindowVisible(Handle()))
+            ShowActive();
+        return true;
+    case IDM_TRAY_SHOW:
+        ShowActive();
+        return true;
+    case IDM_TRAY_WEBSITE:
+        Website();
+        return true;
+    case IDC_MAIN_EXIT:
+    case IDM_TRAY_EXIT:
+        DestroyWindow(Handle());
+        return true;
+    }
+    return false;
+}
+
+void TMainForm::TrayMenuPopup()
+{
+    MENUITEMINFOA item{};
+    item.cbSize = sizeof item;
+    item.fMask = MIIM_TYPE;
+    item.fType = MFT_STRING;
+    item.dwTypeData = const_cast<char*>(IsWindowVisible(Handle()) ? HideEntry : ShowEntry);
+    SetMenuItemInfoA(TrayMenu, IDM_TRAY_SHOW, FALSE, &item);
+}
+
+void TMainForm::OpenTrayMenu()
+{
+    TrayMenuPopup();
+    POINT point;
+    GetCursorPos(&point);
+    // Without the foreground the menu would not close when the user clicks elsewhere.
+    SetForegroundWindow(Handle());
+    const UINT id = TrackPopupMenu(TrayMenu, TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, point.x, point.y, 0,
+                                   Handle(), nullptr);
+    PostMessageA(Handle(), WM_NULL, 0, 0);
+    if (id)
+        Command(id);
+}
+
+void TMainForm::Website() const
+{
+    ShellExecuteA(Handle(), "open", WebsiteAddress, nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void TMainForm::Inform(const char* text) const
+{
+    MessageBoxA(IsWindowVisible(Handle()) ? Handle() : nullptr, text, "Hushmark", MB_OK | MB_ICONINFORMATION);
+}
+
 bool TMainForm::MsgBox(const char* caption, const char* text, UINT icon) const
 {
-    return MessageBoxA(Handle(), text, caption, icon | MB_YESNO) == IDYES;
+    return MessageBoxA(IsWindowVisible(Handle()) ? Handle() : nullptr, text, caption, icon | MB_YESNO) == IDYES;
 }
-void TMainForm::SetOptions() {}
-void TMainForm::ShowActive() {}
-void TMainForm::ShowHelp(HWND, const char*) const {}
+
+void TMainForm::panicClick()
+{
+    // The hot-key poll calls again every 120 ms while the keys are down, also while the
+    // question is open; one panic at a time.
+    if (Panicking)
+        return;
+    TFlagScope panicking(Panicking);
+    PanicRun();
+}
+
+void TMainForm::PanicRun()
+{
+    if (FOptions.AskPanic &&
+        !MsgBox("Panic mode", "Warning: you can loose your important information! Are sure you are in Panic?",
+                MB_ICONEXCLAMATION))
+        return;
+    {
+        // A scheduled run may be working on the same issues on its own thread.
+        std::lock_guard<std::mutex> running(RunLock);
+        HCURSOR cursor = SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
+        RestartRequired = false;
+        for (const auto& issue : FScanner->AllIssues)
+            if (GuardedCheck(*issue))
+                GuardedSolve(*issue);
+        SetCursor(cursor);
+    }
+    if (RestartRequired)
+        Restart();
+}
+
+namespace {
+
+bool EnableShutdownPrivilege()
+{
+    HANDLE token;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token))
+        return false;
+    TOKEN_PRIVILEGES privileges{};
+    privileges.PrivilegeCount = 1;
+    privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
+    bool enabled = LookupPrivilegeValueA(nullptr, "SeShutdownPrivilege", &privileges.Privileges[0].Luid) &&
+                   AdjustTokenPrivileges(token, FALSE, &privileges, 0, nullptr, nullptr);
+    // AdjustTokenPrivileges succeeds even when it could not enable the privilege.
+    enabled = enabled && GetLastError() == ERROR_SUCCESS;
+    CloseHandle(token);
+    return enabled;
+}
+
+}  // namespace
+
+void TMainForm::Restart()
+{
+    if (!MsgBox("Question",
+                "You should restart your computer to finish the clean up process. Do you want to restart your "
+                "computer now?",
+                MB_ICONQUESTION))
+        return;
+    const bool nt = (GetVersion() & 0x80000000) == 0;
+    const bool restarted = (!nt || EnableShutdownPrivilege()) && ExitWindowsEx(EWX_REBOOT, 0x00040000);
+    if (!restarted)
+        Inform("Unable to reboot Windows. Please try to do it manually");
+}
+
+void TMainForm::SetOptions()
+{
+    HKEY key;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, RunKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE,
+                        nullptr, &key, nullptr) == ERROR_SUCCESS) {
+        const bool present = RegQueryValueExA(key, RunValue, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+        if (FOptions.Autorun && !present) {
+            const std::string path = ProgramFilePath();
+            RegSetValueExA(key, RunValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(path.c_str()),
+                           static_cast<DWORD>(path.size() + 1));
+        } else if (!FOptions.Autorun && present) {
+            RegDeleteValueA(key, RunValue);
+        }
+        RegCloseKey(key);
+    }
+    if (!FOptions.ScheduleWork)
+        SetBlinking(false);
+}
+
+void TMainForm::ShowActive()
+{
+    // The main window carries the taskbar button, so hiding it leaves only the icon.
+    if (IsWindowVisible(Handle())) {
+        ShowWindow(Handle(), SW_HIDE);
+        return;
+    }
+    if (IsIconic(Handle()))
+        ShowWindow(Handle(), SW_RESTORE);
+    ShowWindow(Handle(), SW_SHOW);
+    SetForegroundWindow(Handle());
+}
+
+void TMainForm::ShowHelp(HWND owner, const char* topic) const
+{
+    if (HelpEngine && HelpEngine->Loaded())
+        HelpEngine->DisplayTopic(owner, HelpFile + topic);
+    else
+        Inform(NoHelpMessage);
+}
+
 void TMainForm::ShowOptions(TOptionsPage page) { OptionsForm->ShowModal(page); }
-void TMainForm::DisplayHint(const std::string&) {}
-void TMainForm::SetTrayHint(const std::string&) {}
-void TMainForm::SetBlinking(bool) {}
-void TMainForm::TrayIconBlinkTimerTimer() {}
-void TMainForm::EnableTimer(UINT, bool) {}
+
+void TMainForm::DisplayHint(const std::string& hint)
+{
+    const std::string::size_type bar = hint.find('|');
+    const std::string text = bar == std::string::npos ? hint : hint.substr(bar + 1);
+    if (GetActiveWindow() == Handle())
+        SetHintLine(text);
+    else if (OptionsForm)
+        OptionsForm->SetStatusHint(text);
+}
+
+void TMainForm::SetTrayHint(const std::string& hint)
+{
+    if (TrayIcon)
+        TrayIcon->SetHint(hint);
+}
+
+void TMainForm::SetBlinking(bool blinking)
+{
+    EnableTimer(TrayIconBlinkTimer, blinking);
+    if (!blinking && TrayIcon)
+        TrayIcon->SetImage(0);
+}
+
+void TMainForm::TrayIconBlinkTimerTimer()
+{
+    if (TrayIcon)
+        TrayIcon->SetImage(1 - TrayIcon->Image());
+}
+
+void TMainForm::EnableTimer(UINT id, bool enabled)
+{
+    if (!enabled) {
+        KillTimer(Handle(), id);
+        return;
+    }
+    const UINT interval = id == HotKeyTimer ? 120 : id == SchedulerTimer ? 60000 : 700;
+    SetTimer(Handle(), id, interval, nullptr);
+}

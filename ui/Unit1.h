@@ -34,6 +34,16 @@ enum {
     IDC_MAIN_LABEL2,
 };
 
+// Entries of the notification icon's menu.
+enum {
+    IDM_TRAY_SHOW = 2001,
+    IDM_TRAY_OPTIONS,
+    IDM_TRAY_SCHEDULER,
+    IDM_TRAY_HELP,
+    IDM_TRAY_WEBSITE,
+    IDM_TRAY_EXIT,
+};
+
 // Timer IDs of the main window.
 enum {
     HotKeyTimer = 1,
@@ -60,6 +70,8 @@ public:
     // The skin pictures; an error is shown in the standard error box and ends only this step.
     void GraphicsLoad();
     void ShowCentred();
+    // Places the window in the middle of the work area without showing it.
+    void Centre();
 
     void scanClick();
     void SetScanning(bool scanning);
@@ -86,6 +98,8 @@ public:
     void SchedulerTimerTimer();
     void TrayIconBlinkTimerTimer();
     void EnableTimer(UINT id, bool enabled);
+    // The first entry of the notification menu, as the window's visibility asks.
+    void TrayMenuPopup();
     // Start and end steps of a scheduled run, on the main thread.
     void ScheduleStarted();
     void ScheduleEnded();
@@ -116,6 +130,13 @@ private:
     HWND CreateText(const char* name, const TSkinRect& rect, int id, const char* text);
     void DrawText(const DRAWITEMSTRUCT& item) const;
     TPicture Load(const char* file) const;
+    void Inform(const char* text) const;
+    void CreateTrayIcon();
+    void OpenTrayMenu();
+    void TrayCommand(UINT id);
+    bool Command(UINT id);
+    void Website() const;
+    void PanicRun();
 
     std::string FFolder;
     TOptions& FOptions;
@@ -124,6 +145,9 @@ private:
     std::unique_ptr<TResultsForm> ResultsForm;
     std::unique_ptr<TOptionsForm> OptionsForm;
     std::unique_ptr<TScheduleThread> ScheduleThread;
+    std::unique_ptr<THelpEngine> HelpEngine;
+    std::unique_ptr<TTrayIcon> TrayIcon;
+    HMENU TrayMenu = nullptr;
     TPicture Back;
     TImageButton scan, panic, options, scheduler, help, minim, exit1, About, privacy_meter;
     HWND Status = nullptr, Hint = nullptr, Label1 = nullptr, Label2 = nullptr;
@@ -133,4 +157,6 @@ private:
     bool HintShown = false;
     HFONT BoldFont = nullptr, PlainFont = nullptr;
     bool Scanning = false;
+    // Set while panic mode asks or runs: the hot-key poll keeps firing meanwhile.
+    bool Panicking = false;
 };

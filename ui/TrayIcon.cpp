@@ -1,0 +1,79 @@
+#include "ui/TrayIcon.h"
+
+#include <shellapi.h>
+
+#include <cstring>
+
+TTrayIcon::~TTrayIcon()
+{
+    Remove();
+    for (HICON icon : Icons)
+        if (icon)
+            DestroyIcon(icon);
+}
+
+void TTrayIcon::Create(HWND owner, HICON normal, HICON alternate, const std::string& hint)
+{
+    Icons[0] = normal;
+    Icons[1] = alternate;
+    TaskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+    // The first layout of the structure: every shell takes it, and the hint fits in 64.
+    Data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    Data.hWnd = owner;
+    Data.uID = 1;
+    Data.uCallbackMessage = WM_TRAYICON;
+    Index = 0;
+    Data.hIcon = Icons[0];
+    lstrcpynA(Data.szTip, hint.c_str(), sizeof Data.szTip);
+    Data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    Added = Notify(NIM_ADD);
+}
+
+bool TTrayIcon::Notify(DWORD action)
+{
+    return Data.hWnd && Shell_NotifyIconA(action, &Data);
+}
+
+void TTrayIcon::SetHint(const std::string& hint)
+{
+    lstrcpynA(Data.szTip, hint.c_str(), sizeof Data.szTip);
+    Update(NIF_TIP);
+}
+
+void TTrayIcon::SetImage(int index)
+{
+    Index = index == 1 ? 1 : 0;
+    Data.hIcon = Icons[Index];
+    Update(NIF_ICON);
+}
+
+void TTrayIcon::Update(UINT flags)
+{
+    // Without a shell at start-up the icon was never added: try again on each change.
+    if (Added) {
+        Data.uFlags = flags;
+        Notify(NIM_MODIFY);
+    } else if (Data.hWnd) {
+        Data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+        Added = Notify(NIM_ADD);
+    }
+}
+
+bool TTrayIcon::Recreated(UINT message)
+{
+    if (!TaskbarCreated || message != TaskbarCreated || !Data.hWnd)
+        return false;
+    // A shell that started after us, or restarted: it knows nothing of the icon.
+    Data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    Added = Notify(NIM_ADD);
+    return true;
+}
+
+void TTrayIcon::Remove()
+{
+    if (Data.hWnd) {
+        Notify(NIM_DELETE);
+        Data.hWnd = nullptr;
+    }
+    Added = false;
+}
