@@ -1,12 +1,58 @@
 // The main window's keyboard poll and schedule.
+#include "engine/Options.h"
+#include "ui/Keyboard.h"
+#include "ui/Schedule.h"
+#include "ui/ScheduleThreads.h"
 #include "ui/Unit1.h"
 
-void TMainForm::HotKeyTimerTimer() {}
+#include <algorithm>
 
-void TMainForm::SchedulerTimerTimer() {}
+namespace {
+const char* const ScheduleHint = "Cleaning your privacy by schedule...";
+}
 
-void TMainForm::ScheduleStarted() {}
+void TMainForm::HotKeyTimerTimer()
+{
+    if (IsKeyDown(17) && IsKeyDown(16) && IsCharKeyDown('v'))
+        ShowActive();
+    const std::vector<int> keys = FOptions.HotKeys;
+    if (!keys.empty() && std::all_of(keys.begin(), keys.end(), IsKeyDown))
+        panicClick();
+}
 
-void TMainForm::ScheduleEnded() {}
+void TMainForm::SchedulerTimerTimer()
+{
+    const TSchedulePattern pattern = SchedulePattern(FOptions.Minute, FOptions.Hour, FOptions.Day, FOptions.Month,
+                                                     FOptions.Year, FOptions.Weekday);
+    if (!DoScheduleAction(pattern, Now()))
+        return;
+    // A run still going keeps this tick from starting another.
+    if (ScheduleThread && ScheduleThread->Running())
+        return;
+    ScheduleThread.reset();
+    auto run = std::make_unique<TScheduleThread>(*this);
+    if (run->Started())
+        ScheduleThread = std::move(run);
+}
 
-void TMainForm::WaitForScheduledRun() {}
+void TMainForm::ScheduleStarted()
+{
+    SetHintLine(ScheduleHint);
+    SetTrayHint(ScheduleHint);
+    SetBlinking(true);
+}
+
+void TMainForm::ScheduleEnded()
+{
+    SetHintLine("");
+    SetTrayHint("Hushmark");
+    SetBlinking(false);
+    if (ScheduleThread && !ScheduleThread->Running())
+        ScheduleThread.reset();
+}
+
+void TMainForm::WaitForScheduledRun()
+{
+    // The run never waits for the main thread: its end step is only posted.
+    ScheduleThread.reset();
+}

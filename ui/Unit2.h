@@ -4,10 +4,60 @@
 #include "ui/Window.h"
 
 #include <string>
+#include <vector>
+
+// Control IDs of the options window; the driver finds the controls by them.
+enum {
+    IDC_OPT_PAGES = 3001,
+    IDC_OPT_STATUS,
+    IDC_OPT_HELP,
+    // General
+    IDC_OPT_STARTUP_GROUP,
+    IDC_OPT_RUNSTARTUP,
+    IDC_OPT_RUNMINIM,
+    IDC_OPT_PANIC_GROUP,
+    IDC_OPT_ASK,
+    IDC_OPT_HOTKEY_LABEL,
+    IDC_OPT_PANICHOTKEY,
+    IDC_OPT_ABOUT_PANIC_GROUP,
+    IDC_OPT_ABOUT_PANIC_TEXT,
+    // Scheduler
+    IDC_OPT_SCHEDULEWORK,
+    IDC_OPT_SCHEDULE_TEXT,
+    IDC_OPT_MINUTE_LABEL,
+    IDC_OPT_MINUTE,
+    IDC_OPT_HOUR_LABEL,
+    IDC_OPT_HOUR,
+    IDC_OPT_DAY_LABEL,
+    IDC_OPT_DAY,
+    IDC_OPT_MONTH_LABEL,
+    IDC_OPT_MONTH,
+    IDC_OPT_YEAR_LABEL,
+    IDC_OPT_YEAR,
+    IDC_OPT_WEEKDAY_LABEL,
+    IDC_OPT_WEEKDAY,
+    IDC_OPT_SCHEDULEDITEMS,
+    // About
+    IDC_OPT_PICTURE,
+    IDC_OPT_NAME,
+    IDC_OPT_VERSION,
+    IDC_OPT_DESCRIPTION,
+    IDC_OPT_HYPERLABEL1,
+    IDC_OPT_HYPERLABEL2,
+    IDC_OPT_HYPERLABEL3,
+};
+
+// A row of the scheduled-checks list keeps its issue's index and its tick in the item data.
+const LPARAM ScheduledTick = 0x10000;
+
+extern const char* const ProductAddress;
+extern const char* const SupportMail;
 
 class TOptionsForm : public TWindow {
 public:
     static const char* const ClassName;
+    static const int ClientWidth = 542;
+    static const int ClientHeight = 313;
 
     explicit TOptionsForm(TMainForm& main);
     ~TOptionsForm() override;
@@ -24,6 +74,46 @@ protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    HWND AddControl(int page, const char* className, const char* text, DWORD style, int x, int y, int width,
+                    int height, int id, const char* hint = nullptr);
+    HWND Item(int id) const { return GetDlgItem(Handle(), id); }
+    void SelectPage(int page);
+    int ActivePage() const;
+
+    void FormCreate();
+    void FormShow();
+    void FormHide();
+    void SetOptionsToGUI();
+    void GetOptionsFromGUI();
+    void ok2Click();
+    void CancelButtonClick();
+    void HelpButtonClick();
+    void HyperLabelClick(int id);
+    void Close();
+    // Keys the window sees before its controls.
+    bool FormKeyDown(const MSG& message);
+    void ShowControlHint(HWND control);
+
+    void ResetDaysCount(int count);
+    void monthChange();
+    void dayChange();
+    void weekdayChange();
+
+    void PanicHotKeyClick();
+    void KeyTimerTimer();
+    void ShowHotKeyText();
+
+    void DrawScheduledItem(const DRAWITEMSTRUCT& item) const;
+    void DrawPicture(const DRAWITEMSTRUCT& item) const;
+    void ToggleScheduledItem(int index);
+    static LRESULT CALLBACK ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
+    void Subclass(HWND control);
+
     TMainForm& Main;
     bool Open = false;
+    bool Closing = false;
+    std::vector<HWND> Pages[3];
+    std::vector<std::pair<int, std::string>> Hints;
+    std::string StatusText;
+    HFONT Font = nullptr, BoldFont = nullptr, NameFont = nullptr;
 };
