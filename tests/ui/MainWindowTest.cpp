@@ -2,6 +2,7 @@
 // controls by name, clicks, reads the texts, and keeps screenshots.
 #include "ui/MeterLevel.h"
 #include "ui/SkinLayout.h"
+#include "ui/TrayIcon.h"
 #include "ui/Unit1.h"
 
 #include <gtest/gtest.h>
@@ -91,6 +92,92 @@ std::vector<char> Pixels(HWND window)
     return pixels;
 }
 
+bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// A trace that the Windows temporary folder's issue removes, and panic mode with it.
+std::string PlantTempTrace()
+{
+    char folder[MAX_PATH] = {};
+    GetTempPathA(sizeof folder, folder);
+    const std::string path = std::string(folder) + "hushmark-driver-trace.tmp";
+    std::ofstream(path) << "planted by the UI driver";
+    return path;
+}
+
+struct TFind {
+    DWORD Process;
+    const char* ClassName;
+    const char* Title;
+    HWND Found;
+};
+
+BOOL CALLBACK FindOne(HWND window, LPARAM data)
+{
+    TFind& find = *reinterpret_cast<TFind*>(data);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (process == find.Process && IsWindowVisible(window) && name == std::string(find.ClassName) &&
+        (!find.Title || Text(window) == find.Title)) {
+        find.Found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// A visible top-level window of the process, waiting up to the time given.
+HWND WaitForWindow(DWORD process, const char* className, const char* title, int milliseconds)
+{
+    for (int waited = 0;; waited += 100) {
+        TFind find = {process, className, title, nullptr};
+        EnumWindows(FindOne, reinterpret_cast<LPARAM>(&find));
+        if (find.Found || waited >= milliseconds)
+            return find.Found;
+        Sleep(100);
+    }
+}
+
+struct TCount {
+    TFind Find;
+    int Count;
+};
+
+BOOL CALLBACK CountOne(HWND window, LPARAM data)
+{
+    TCount& count = *reinterpret_cast<TCount*>(data);
+    count.Find.Found = nullptr;
+    FindOne(window, reinterpret_cast<LPARAM>(&count.Find));
+    if (count.Find.Found)
+        ++count.Count;
+    return TRUE;
+}
+
+int CountWindows(DWORD process, const char* className, const char* title)
+{
+    TCount count = {{process, className, title, nullptr}, 0};
+    EnumWindows(CountOne, reinterpret_cast<LPARAM>(&count));
+    return count.Count;
+}
+
+// The texts of a message box's static controls, joined by new lines.
+std::string BoxText(HWND box)
+{
+    std::string text;
+    for (HWND child = FindWindowExA(box, nullptr, "Static", nullptr); child;
+         child = FindWindowExA(box, child, "Static", nullptr))
+        if (!Text(child).empty())
+            text += (text.empty() ? "" : "\n") + Text(child);
+    return text;
+}
+
+void Press(HWND box, int button)
+{
+    HWND control = GetDlgItem(box, button);
+    ASSERT_NE(control, nullptr) << "no button " << button;
+    PostMessageA(control, BM_CLICK, 0, 0);
+}
+
 // Moves the real pointer, so that the program sees the mouse come and go as a user's.
 void PointAt(HWND window, int x, int y)
 {
@@ -144,6 +231,55 @@ protected:
         PostMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, centre);
         PostMessageA(control, WM_LBUTTONUP, 0, centre);
     }
+
+    // The program answers again: a modal loop or a long run has ended.
+    static bool Responds(int milliseconds)
+    {
+        DWORD_PTR result = 0;
+        return SendMessageTimeoutA(Main, WM_NULL, 0, 0, SMTO_BLOCK, milliseconds, &result) != 0;
+    }
+
+    static HWND Box(const char* title, int milliseconds = 10000)
+    {
+        return WaitForWindow(Process.dwProcessId, "#32770", title, milliseconds);
+    }
+
+    static HWND Popup(int milliseconds = 10000)
+    {
+        return WaitForWindow(Process.dwProcessId, "#32768", nullptr, milliseconds);
+    }
+
+    // The text of a pop-up menu's first entry, where another process may read it.
+    static bool FirstEntry(HWND popup, std::string& text)
+    {
+        HMENU menu = reinterpret_cast<HMENU>(SendMessageA(popup, MN_GETHMENU, 0, 0));
+        char entry[128] = {};
+        MENUITEMINFOA item{};
+        item.cbSize = sizeof item;
+        item.fMask = MIIM_TYPE | MIIM_STATE;
+        item.dwTypeData = entry;
+        item.cch = sizeof entry;
+        if (!menu)
+            return false;
+        if (GetMenuItemInfoA(menu, 0, TRUE, &item)) {
+            text = entry;
+            EXPECT_NE(item.fState & MFS_DEFAULT, 0u) << "the first entry is not the default";
+        }
+        return true;
+    }
+
+    template <class Condition>
+    static bool WaitUntil(Condition condition, int milliseconds = 10000)
+    {
+        for (int waited = 0; !condition(); waited += 100) {
+            if (waited >= milliseconds)
+                return false;
+            Sleep(100);
+        }
+        return true;
+    }
+
+    static void Tray(UINT mouseMessage) { PostMessageA(Main, TTrayIcon::WM_TRAYICON, 1, mouseMessage); }
 
     static LRESULT HitTest(int x, int y)
     {
@@ -220,6 +356,110 @@ TEST_F(MainWindow, ScanMovesTheMeterAndTheStatusLine)
     EXPECT_EQ(Text(GetDlgItem(Main, IDC_MAIN_HINT)), "Check found problems you want to solve and click \"Solve\"");
     Sleep(500);
     SaveScreenshot(Main, "main-after-scan");
+}
+
+TEST_F(MainWindow, PanicAnsweredNoLeavesEveryTraceAndAsksOnlyOnce)
+{
+    const std::string trace = PlantTempTrace();
+    Click(Control("panic"));
+    HWND box = Box("Panic mode");
+    ASSERT_NE(box, nullptr) << "no panic question";
+    EXPECT_EQ(BoxText(box), "Warning: you can loose your important information! Are sure you are in Panic?");
+    // The hot-key poll calls panic mode again while the question is open.
+    Click(Control("panic"));
+    Sleep(1500);
+    EXPECT_EQ(CountWindows(Process.dwProcessId, "#32770", "Panic mode"), 1);
+    SaveScreenshot(box, "panic-question");
+    Press(box, IDNO);
+    ASSERT_TRUE(Responds(30000));
+    Sleep(1000);
+    EXPECT_EQ(Box("Panic mode", 0), nullptr) << "a second panic question followed";
+    EXPECT_TRUE(Exists(trace));
+}
+
+// Wine keeps a menu's entries in its own process, so the driver compares the first entry
+// as the screen shows it, and reads it where the system lets it.
+TEST_F(MainWindow, TrayMenuFirstEntryFollowsTheWindowAndTogglesIt)
+{
+    ASSERT_TRUE(IsWindowVisible(Main));
+    SetCursorPos(900, 700);
+    Tray(WM_RBUTTONUP);
+    HWND popup = Popup();
+    ASSERT_NE(popup, nullptr) << "the menu did not open";
+    SaveScreenshot(popup, "tray-menu-shown");
+    const std::vector<char> whileShown = Pixels(popup);
+    std::string entry;
+    EXPECT_TRUE(FirstEntry(popup, entry));
+    if (!entry.empty()) {
+        EXPECT_EQ(entry, "Hide Hushmark Ctrl+Shift+V");
+    }
+    // The default entry: the first one, chosen with the keyboard.
+    PostMessageA(popup, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageA(popup, WM_KEYDOWN, VK_RETURN, 0);
+    EXPECT_TRUE(WaitUntil([] { return !IsWindowVisible(Main); })) << "the first entry did not hide the window";
+
+    Tray(WM_RBUTTONUP);
+    popup = Popup();
+    ASSERT_NE(popup, nullptr) << "the menu did not open while the window was hidden";
+    SaveScreenshot(popup, "tray-menu-hidden");
+    EXPECT_NE(Pixels(popup), whileShown) << "the first entry reads the same while the window is hidden";
+    entry.clear();
+    FirstEntry(popup, entry);
+    if (!entry.empty()) {
+        EXPECT_EQ(entry, "Show Hushmark Ctrl+Shift+V");
+    }
+    PostMessageA(popup, WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_TRUE(WaitUntil([] { return !Popup(0); })) << "the menu did not close";
+    Tray(WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(WaitUntil([] { return IsWindowVisible(Main) != FALSE; }));
+}
+
+TEST_F(MainWindow, MinimHidesIntoTheTrayAndTheIconBringsItBack)
+{
+    Click(Control("minim"));
+    EXPECT_TRUE(WaitUntil([] { return !IsWindowVisible(Main); }));
+    EXPECT_FALSE(IsIconic(Main));
+    Tray(WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(WaitUntil([] { return IsWindowVisible(Main) != FALSE; }));
+    Sleep(500);
+    SaveScreenshot(Main, "main-shown-again");
+}
+
+TEST_F(MainWindow, HelpOpensTheHelpWindow)
+{
+    Click(Control("help"));
+    HWND help = WaitForWindow(Process.dwProcessId, "HH Parent", nullptr, 30000);
+    ASSERT_NE(help, nullptr) << "no help window";
+    EXPECT_EQ(Text(help), "Hushmark Help");
+    EXPECT_EQ(Box(nullptr, 0), nullptr) << "a message instead of the help";
+    SaveScreenshot(help, "help-window");
+    PostMessageA(help, WM_CLOSE, 0, 0);
+    for (int i = 0; i < 100 && IsWindowVisible(help); ++i)
+        Sleep(100);
+    PostMessageA(Main, WM_KEYDOWN, VK_F1, 0);
+    help = WaitForWindow(Process.dwProcessId, "HH Parent", nullptr, 30000);
+    ASSERT_NE(help, nullptr) << "F1 opened no help window";
+    PostMessageA(help, WM_CLOSE, 0, 0);
+}
+
+// The index.dat issue always asks for a restart, so a panic run over the whole catalogue
+// ends with the question; No keeps the program (and Wine) running.
+TEST_F(MainWindow, PanicAnsweredYesCleansAndOffersARestart)
+{
+    const std::string trace = PlantTempTrace();
+    Click(Control("panic"));
+    HWND box = Box("Panic mode");
+    ASSERT_NE(box, nullptr) << "no panic question";
+    Press(box, IDYES);
+    HWND question = Box("Question", 600000);
+    ASSERT_NE(question, nullptr) << "no restart question";
+    EXPECT_EQ(BoxText(question), "You should restart your computer to finish the clean up process. Do you want to "
+                                 "restart your computer now?");
+    SaveScreenshot(question, "restart-question");
+    Press(question, IDNO);
+    EXPECT_TRUE(WaitUntil([] { return !Box("Question", 0); }));
+    EXPECT_FALSE(Exists(trace));
+    EXPECT_EQ(WaitForSingleObject(Process.hProcess, 0), static_cast<DWORD>(WAIT_TIMEOUT));
 }
 
 TEST_F(MainWindow, ExitEndsTheProgramAndSavesTheSettings)
