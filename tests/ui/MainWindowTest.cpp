@@ -472,4 +472,184 @@ TEST_F(MainWindow, ExitEndsTheProgramAndSavesTheSettings)
     EXPECT_NE(GetFileAttributesA((Tree + "options.ini").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
+// Start-up under prepared settings and registry: one run of the program per case.
+class StartUp : public testing::Test {
+protected:
+    static constexpr const char* RunKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+    void TearDown() override
+    {
+        if (Process.hProcess) {
+            if (WaitForSingleObject(Process.hProcess, 0) == WAIT_TIMEOUT) {
+                PostMessageA(Main, WM_CLOSE, 0, 0);
+                if (WaitForSingleObject(Process.hProcess, 20000) == WAIT_TIMEOUT)
+                    TerminateProcess(Process.hProcess, 1);
+            }
+            CloseHandle(Process.hThread);
+            CloseHandle(Process.hProcess);
+        }
+        SetRunValue(nullptr);
+        DeleteFileA((Tree + "options.ini").c_str());
+    }
+
+    static void WriteOptions(bool autorun, bool runMinim)
+    {
+        const std::string file = Tree + "options.ini";
+        DeleteFileA(file.c_str());
+        WritePrivateProfileStringA("options", "Autorun", autorun ? "1" : "0", file.c_str());
+        WritePrivateProfileStringA("options", "RunMinim", runMinim ? "1" : "0", file.c_str());
+    }
+
+    static void SetRunValue(const char* value)
+    {
+        HKEY key;
+        if (RegCreateKeyExA(HKEY_CURRENT_USER, RunKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr))
+            return;
+        if (value)
+            RegSetValueExA(key, "Hushmark", 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
+                           static_cast<DWORD>(strlen(value) + 1));
+        else
+            RegDeleteValueA(key, "Hushmark");
+        RegCloseKey(key);
+    }
+
+    // The value's text, or "(none)".
+    static std::string RunValue()
+    {
+        char text[MAX_PATH] = {};
+        DWORD size = sizeof text - 1;
+        HKEY key;
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, RunKey, 0, KEY_READ, &key))
+            return "(none)";
+        const LONG result = RegQueryValueExA(key, "Hushmark", nullptr, nullptr, reinterpret_cast<BYTE*>(text), &size);
+        RegCloseKey(key);
+        return result == ERROR_SUCCESS ? text : "(none)";
+    }
+
+    // Starts the program and waits for its main window, shown or not.
+    void Start()
+    {
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        std::string command = "\"" + Tree + "Hushmark.exe\"";
+        ASSERT_TRUE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, Tree.c_str(),
+                                   &startup, &Process));
+        for (int i = 0; i < 600 && !Main; ++i) {
+            Main = FindWindowA("THushmarkMain", "Hushmark");
+            DWORD owner = 0;
+            if (Main)
+                GetWindowThreadProcessId(Main, &owner);
+            if (owner != Process.dwProcessId) {
+                Main = nullptr;
+                Sleep(100);
+            }
+        }
+        ASSERT_NE(Main, nullptr) << "no main window";
+    }
+
+    // The window shows at the end of start-up. (A message sent to it is no sign: the
+    // program answers sent messages whenever it waits on a call into another process.)
+    bool Shown() const
+    {
+        for (int i = 0; i < 600 && !IsWindowVisible(Main); ++i)
+            Sleep(100);
+        return IsWindowVisible(Main);
+    }
+
+    HWND Box(const char* title, int milliseconds = 10000) const
+    {
+        return WaitForWindow(Process.dwProcessId, "#32770", title, milliseconds);
+    }
+
+    PROCESS_INFORMATION Process{};
+    HWND Main = nullptr;
+};
+
+TEST_F(StartUp, RunMinimisedWithAutorunShowsOnlyTheIconAndRegistersTheProgram)
+{
+    SetRunValue(nullptr);
+    WriteOptions(true, true);
+    Start();
+    for (int i = 0; i < 600 && RunValue() == "(none)"; ++i)
+        Sleep(100);
+    EXPECT_EQ(RunValue(), Tree + "Hushmark.exe");
+    Sleep(3000);
+    EXPECT_FALSE(IsWindowVisible(Main));
+    PostMessageA(Main, TTrayIcon::WM_TRAYICON, 1, WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(Shown());
+}
+
+TEST_F(StartUp, AutorunKeepsAValueOfItsOwnNameAndClearingItRemovesIt)
+{
+    SetRunValue("C:\\Elsewhere\\hm.exe /quiet");
+    WriteOptions(true, false);
+    Start();
+    ASSERT_TRUE(Shown());
+    EXPECT_EQ(RunValue(), "C:\\Elsewhere\\hm.exe /quiet");
+    PostMessageA(Main, WM_CLOSE, 0, 0);
+    ASSERT_EQ(WaitForSingleObject(Process.hProcess, 30000), WAIT_OBJECT_0);
+    CloseHandle(Process.hThread);
+    CloseHandle(Process.hProcess);
+    Process = PROCESS_INFORMATION{};
+    Main = nullptr;
+
+    WriteOptions(false, false);
+    Start();
+    ASSERT_TRUE(Shown());
+    EXPECT_EQ(RunValue(), "(none)");
+}
+
+// The control's registration pointed at a missing file for the length of one run.
+class HelpControlMissing {
+public:
+    HelpControlMissing()
+    {
+        if (RegOpenKeyExA(HKEY_CLASSES_ROOT, Key, 0, KEY_ALL_ACCESS, &Handle))
+            return;
+        char path[MAX_PATH] = {};
+        DWORD size = sizeof path - 1;
+        if (RegQueryValueExA(Handle, nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(path), &size) == 0)
+            Saved = path;
+        const char missing[] = "C:\\windows\\system32\\no-such-help-control.ocx";
+        RegSetValueExA(Handle, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(missing), sizeof missing);
+    }
+    ~HelpControlMissing()
+    {
+        if (!Handle)
+            return;
+        if (!Saved.empty())
+            RegSetValueExA(Handle, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(Saved.c_str()),
+                           static_cast<DWORD>(Saved.size() + 1));
+        RegCloseKey(Handle);
+    }
+    bool Ready() const { return Handle && !Saved.empty(); }
+
+private:
+    static constexpr const char* Key = "CLSID\\{adb880a6-d8ff-11cf-9377-00aa003b7a11}\\InprocServer32";
+    HKEY Handle = nullptr;
+    std::string Saved;
+};
+
+TEST_F(StartUp, WithoutHtmlHelpSaysSoOnceAndEveryHelpRequestApologises)
+{
+    WriteOptions(false, false);
+    {
+        HelpControlMissing missing;
+        ASSERT_TRUE(missing.Ready());
+        Start();
+        HWND box = Box("Hushmark", 60000);
+        ASSERT_NE(box, nullptr) << "no message about HTML Help";
+        EXPECT_EQ(BoxText(box), "HTML Help is not installed on this PC.");
+        Press(box, IDOK);
+    }
+    ASSERT_TRUE(Shown()) << "start-up did not go on";
+    PostMessageA(Main, WM_KEYDOWN, VK_F1, 0);
+    HWND sorry = Box("Hushmark");
+    ASSERT_NE(sorry, nullptr) << "F1 showed nothing";
+    EXPECT_EQ(BoxText(sorry).rfind("Sorry, but your system doesn't support HTMLHelp.\r", 0), 0u) << BoxText(sorry);
+    SaveScreenshot(sorry, "no-html-help");
+    Press(sorry, IDOK);
+    EXPECT_EQ(WaitForWindow(Process.dwProcessId, "HH Parent", nullptr, 1000), nullptr);
+}
+
 }  // namespace
