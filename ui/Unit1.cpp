@@ -4,7 +4,6 @@
 #include "engine/PrivacyIssues.h"
 #include "engine/Scanner.h"
 #include "primitives/Errors.h"
-#include "primitives/Registry.h"
 #include "ui/HelpEngine.h"
 #include "ui/Icons.h"
 #include "ui/MeterLevel.h"
@@ -415,6 +414,16 @@ LRESULT TMainForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_HELP:
         ShowHelp(Handle(), MainHelpTopic);
         return TRUE;
+    case WM_ENDSESSION:
+        // Windows ends the process after this message: the exit path never runs.
+        if (wParam) {
+            try {
+                FOptions.SaveOptions();
+            } catch (const std::exception&) {
+                // Nobody is left to answer a message box at the end of the session.
+            }
+        }
+        return 0;
     case WM_DESTROY:
         KillTimer(Handle(), HotKeyTimer);
         KillTimer(Handle(), SchedulerTimer);

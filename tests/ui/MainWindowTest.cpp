@@ -599,6 +599,18 @@ TEST_F(StartUp, AutorunKeepsAValueOfItsOwnNameAndClearingItRemovesIt)
     EXPECT_EQ(RunValue(), "(none)");
 }
 
+TEST_F(StartUp, EndOfTheSessionSavesTheSettings)
+{
+    WriteOptions(false, false);
+    Start();
+    ASSERT_TRUE(Shown());
+    const std::string file = Tree + "options.ini";
+    ASSERT_TRUE(DeleteFileA(file.c_str()));
+    DWORD_PTR result = 0;
+    ASSERT_TRUE(SendMessageTimeoutA(Main, WM_ENDSESSION, TRUE, 0, SMTO_BLOCK, 30000, &result));
+    EXPECT_TRUE(Exists(file));
+}
+
 // The control's registration pointed at a missing file for the length of one run.
 class HelpControlMissing {
 public:
