@@ -126,7 +126,7 @@ HWND TOptionsForm::AddControl(int page, const char* className, const char* text,
 void TOptionsForm::Create()
 {
     RegisterWindowClass(ClassName, LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
-    const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
     const DWORD exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
     RECT frame = {0, 0, ClientWidth, ClientHeight};
     AdjustWindowRectEx(&frame, style, FALSE, exStyle);
@@ -139,7 +139,8 @@ void TOptionsForm::Create()
     NameFont = MakeFont(-20, FW_BOLD);
 
     const DWORD tab = WS_TABSTOP;
-    HWND pages = AddControl(-1, WC_TABCONTROLA, "", WS_CLIPSIBLINGS | tab, 6, 6, 530, 256, IDC_OPT_PAGES);
+    HWND pages = AddControl(-1, WC_TABCONTROLA, "", WS_CLIPSIBLINGS | tab, PageFrame.left, PageFrame.top,
+                            PageFrame.right - PageFrame.left, PageFrame.bottom - PageFrame.top, IDC_OPT_PAGES);
     const char* const names[] = {"General", "Scheduler", "About"};
     for (int i = 0; i < 3; ++i) {
         TCITEMA item{};
@@ -147,44 +148,51 @@ void TOptionsForm::Create()
         item.pszText = const_cast<char*>(names[i]);
         SendMessageA(pages, TCM_INSERTITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
     }
+    // The tab control is only the strip of tabs; the form draws the page's frame, so that
+    // the page has the colour of the labels and boxes lying on it.
+    RECT strip = {};
+    SendMessageA(pages, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&strip));
+    SetWindowPos(pages, nullptr, 0, 0, PageFrame.right - PageFrame.left, strip.bottom + 2,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    PageTop = PageFrame.top + strip.bottom;
 
     // General
-    AddControl(0, "BUTTON", "Startup options", BS_GROUPBOX, 16, 34, 250, 76, IDC_OPT_STARTUP_GROUP);
-    AddControl(0, "BUTTON", "Run on Windows &startup", BS_AUTOCHECKBOX | tab, 28, 54, 230, 20, IDC_OPT_RUNSTARTUP,
+    AddControl(0, "BUTTON", "Startup options", BS_GROUPBOX, 16, 34, 222, 76, IDC_OPT_STARTUP_GROUP);
+    AddControl(0, "BUTTON", "Run on Windows &startup", BS_AUTOCHECKBOX | tab, 28, 54, 200, 20, IDC_OPT_RUNSTARTUP,
                "Let Hushmark run on Windows startup");
-    AddControl(0, "BUTTON", "Run &minimized", BS_AUTOCHECKBOX | tab, 28, 78, 230, 20, IDC_OPT_RUNMINIM,
+    AddControl(0, "BUTTON", "Run &minimized", BS_AUTOCHECKBOX | tab, 28, 78, 200, 20, IDC_OPT_RUNMINIM,
                "Make Hushmark run minimized into system tray");
-    AddControl(0, "BUTTON", "Panic options", BS_GROUPBOX, 16, 116, 250, 140, IDC_OPT_PANIC_GROUP);
-    AddControl(0, "BUTTON", "&Ask confirmation on \"Panic\"", BS_AUTOCHECKBOX | tab, 28, 136, 230, 20, IDC_OPT_ASK,
+    AddControl(0, "BUTTON", "Panic options", BS_GROUPBOX, 16, 116, 222, 140, IDC_OPT_PANIC_GROUP);
+    AddControl(0, "BUTTON", "&Ask confirmation on \"Panic\"", BS_AUTOCHECKBOX | tab, 28, 136, 200, 20, IDC_OPT_ASK,
                "If checked a confirmation on Panic Mode activation will appear");
-    AddControl(0, "STATIC", "Panic hot-key", SS_LEFT, 28, 166, 200, 16, IDC_OPT_HOTKEY_LABEL);
-    Subclass(AddControl(0, "EDIT", "", ES_READONLY | ES_AUTOHSCROLL | WS_BORDER | tab, 28, 184, 226, 22,
+    AddControl(0, "STATIC", "Panic hot-key", SS_LEFT, 28, 166, 120, 16, IDC_OPT_HOTKEY_LABEL);
+    Subclass(AddControl(0, "EDIT", "", ES_READONLY | ES_AUTOHSCROLL | WS_BORDER | tab, 28, 184, 198, 22,
                         IDC_OPT_PANICHOTKEY, "This hot key will activate Panic mode"));
-    AddControl(0, "BUTTON", "About Panic mode", BS_GROUPBOX, 276, 34, 250, 222, IDC_OPT_ABOUT_PANIC_GROUP);
-    AddControl(0, "STATIC", AboutPanic, SS_LEFT, 288, 52, 228, 198, IDC_OPT_ABOUT_PANIC_TEXT);
+    AddControl(0, "BUTTON", "About Panic mode", BS_GROUPBOX, 246, 34, 280, 222, IDC_OPT_ABOUT_PANIC_GROUP);
+    AddControl(0, "STATIC", AboutPanic, SS_LEFT, 258, 52, 260, 200, IDC_OPT_ABOUT_PANIC_TEXT);
 
     // Scheduler
-    AddControl(1, "BUTTON", "Check my privacy according to this schedule", BS_AUTOCHECKBOX | tab, 16, 32, 290, 20,
+    AddControl(1, "BUTTON", "Check my privacy according to this schedule", BS_AUTOCHECKBOX | tab, 16, 32, 306, 20,
                IDC_OPT_SCHEDULEWORK, "Check to enable privacy clean ups on this schedule");
-    AddControl(1, "STATIC", AboutSchedule, SS_LEFT, 16, 56, 290, 130, IDC_OPT_SCHEDULE_TEXT);
+    AddControl(1, "STATIC", AboutSchedule, SS_LEFT, 16, 56, 306, 130, IDC_OPT_SCHEDULE_TEXT);
     const DWORD list = CBS_DROPDOWNLIST | WS_VSCROLL | tab;
     AddControl(1, "STATIC", "Minute", SS_LEFT, 16, 193, 42, 16, IDC_OPT_MINUTE_LABEL);
-    AddControl(1, "COMBOBOX", "", list, 60, 190, 86, 220, IDC_OPT_MINUTE, "Specify minute of scheduled time");
-    AddControl(1, "STATIC", "Hour", SS_LEFT, 154, 193, 46, 16, IDC_OPT_HOUR_LABEL);
-    AddControl(1, "COMBOBOX", "", list, 202, 190, 104, 220, IDC_OPT_HOUR, "Specify hour of scheduled time");
+    AddControl(1, "COMBOBOX", "", list, 60, 190, 96, 220, IDC_OPT_MINUTE, "Specify minute of scheduled time");
+    AddControl(1, "STATIC", "Hour", SS_LEFT, 164, 193, 48, 16, IDC_OPT_HOUR_LABEL);
+    AddControl(1, "COMBOBOX", "", list, 212, 190, 110, 220, IDC_OPT_HOUR, "Specify hour of scheduled time");
     AddControl(1, "STATIC", "Day", SS_LEFT, 16, 217, 42, 16, IDC_OPT_DAY_LABEL);
-    AddControl(1, "COMBOBOX", "", list, 60, 214, 86, 220, IDC_OPT_DAY, "Specify day of scheduled date");
-    AddControl(1, "STATIC", "Month", SS_LEFT, 154, 217, 46, 16, IDC_OPT_MONTH_LABEL);
-    AddControl(1, "COMBOBOX", "", list, 202, 214, 104, 220, IDC_OPT_MONTH, "Specify month of scheduled date");
+    AddControl(1, "COMBOBOX", "", list, 60, 214, 96, 220, IDC_OPT_DAY, "Specify day of scheduled date");
+    AddControl(1, "STATIC", "Month", SS_LEFT, 164, 217, 48, 16, IDC_OPT_MONTH_LABEL);
+    AddControl(1, "COMBOBOX", "", list, 212, 214, 110, 220, IDC_OPT_MONTH, "Specify month of scheduled date");
     AddControl(1, "STATIC", "Year", SS_LEFT, 16, 241, 42, 16, IDC_OPT_YEAR_LABEL);
-    AddControl(1, "COMBOBOX", "", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | tab, 60, 238, 86, 120, IDC_OPT_YEAR,
+    AddControl(1, "COMBOBOX", "", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | tab, 60, 238, 96, 120, IDC_OPT_YEAR,
                "Specify year of scheduled date");
-    AddControl(1, "STATIC", "Weekday", SS_LEFT, 154, 241, 46, 16, IDC_OPT_WEEKDAY_LABEL);
-    AddControl(1, "COMBOBOX", "", list, 202, 238, 104, 220, IDC_OPT_WEEKDAY, "Specify weekday of scheduled date");
+    AddControl(1, "STATIC", "Weekday", SS_LEFT, 164, 241, 48, 16, IDC_OPT_WEEKDAY_LABEL);
+    AddControl(1, "COMBOBOX", "", list, 212, 238, 110, 220, IDC_OPT_WEEKDAY, "Specify weekday of scheduled date");
     Subclass(AddControl(1, "LISTBOX", "",
                         LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_SORT | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
                             WS_VSCROLL | WS_BORDER | tab,
-                        314, 32, 212, 224, IDC_OPT_SCHEDULEDITEMS,
+                        330, 32, 196, 224, IDC_OPT_SCHEDULEDITEMS,
                         "Specify the checks to be done according to the schedule"));
 
     // About
@@ -709,6 +717,16 @@ LRESULT TOptionsForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
             return TRUE;
         }
         break;
+    }
+    case WM_ERASEBKGND: {
+        HDC dc = reinterpret_cast<HDC>(wParam);
+        RECT client;
+        GetClientRect(Handle(), &client);
+        FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+        RECT page = PageFrame;
+        page.top = PageTop;
+        DrawEdge(dc, &page, EDGE_RAISED, BF_LEFT | BF_RIGHT | BF_BOTTOM);
+        return TRUE;
     }
     case WM_HELP:
         HelpButtonClick();

@@ -56,8 +56,8 @@ extern const char* const SupportMail;
 class TOptionsForm : public TWindow {
 public:
     static const char* const ClassName;
-    static const int ClientWidth = 542;
-    static const int ClientHeight = 313;
+    static constexpr int ClientWidth = 542;
+    static constexpr int ClientHeight = 313;
 
     explicit TOptionsForm(TMainForm& main);
     ~TOptionsForm() override;
@@ -115,5 +115,7 @@ private:
     std::vector<HWND> Pages[3];
     std::vector<std::pair<int, std::string>> Hints;
     std::string StatusText;
+    const RECT PageFrame = {6, 6, 536, 262};
+    int PageTop = 30;
     HFONT Font = nullptr, BoldFont = nullptr, NameFont = nullptr;
 };

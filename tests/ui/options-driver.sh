@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Runs the options window's driver in the run's sandbox. The driver cannot start host
+# programs, so it asks for keys through files: request-N.txt holds an xdotool command
+# line, typed here on the sandbox's display; done-N.txt holds its exit code.
+set -u
+build=$1
+here=$(cd "$(dirname "$0")" && pwd)
+keys="$HUSHMARK_SANDBOX/prefix/drive_c/hushmark/keys"
+mkdir -p "$keys"
+rm -f "$keys"/request-* "$keys"/done-*
+
+serve_keys() {
+    while :; do
+        for request in "$keys"/request-*.txt; do
+            [ -f "$request" ] || continue
+            n=${request##*/request-}
+            n=${n%.txt}
+            read -r -a words < <(tr -d '\r' < "$request"; echo)
+            rm -f -- "$request"
+            rc=2
+            # Only xdotool's own words and key names, never anything a shell would read.
+            if [ ${#words[@]} -gt 0 ] && ! printf '%s\n' "${words[@]}" | grep -qv '^[A-Za-z0-9_.+-]*$'; then
+                display=${DISPLAY:-$(cat "$HUSHMARK_SANDBOX/display" 2>/dev/null)}
+                DISPLAY=$display xdotool "${words[@]}" >/dev/null 2>&1
+                rc=$?
+            fi
+            echo "$rc" > "$keys/done-$n.tmp"
+            mv -f -- "$keys/done-$n.tmp" "$keys/done-$n.txt"
+        done
+        sleep 0.02
+    done
+}
+
+serve_keys &
+server=$!
+"$here/../../tools/wine-run" "$build/bin/OptionsWindowTest.exe"
+rc=$?
+kill "$server" 2>/dev/null
+wait "$server" 2>/dev/null
+mkdir -p "$build/screenshots"
+for shot in "$HUSHMARK_SANDBOX"/prefix/drive_c/hushmark/screens/options-*.bmp; do
+    [ -f "$shot" ] && convert "$shot" "$build/screenshots/$(basename "${shot%.bmp}").png"
+done
+exit $rc
