@@ -3,43 +3,37 @@
 #include "engine/Scanner.h"
 #include "ui/Unit1.h"
 
-#include <mutex>
-
-TScheduleThread::TScheduleThread(TMainForm& main) : Main(main)
+TScheduledRun::TScheduledRun(TScanner& scanner, std::mutex& runLock, std::function<void()> ended)
+    : Scanner(scanner), RunLock(runLock), Ended(std::move(ended))
 {
-    // The lock is taken by the run's own thread: it is released there, and the main
-    // thread may already hold it (a scan or panic mode waiting in a message box).
     std::promise<bool> locked;
     std::future<bool> answer = locked.get_future();
-    Thread = std::thread(&TScheduleThread::Execute, this, std::move(locked));
+    Thread = std::thread(&TScheduledRun::Execute, this, std::move(locked));
     FStarted = answer.get();
-    if (FStarted)
-        Main.ScheduleStarted();
-    else
+    if (!FStarted)
         Thread.join();
 }
 
-TScheduleThread::~TScheduleThread()
+TScheduledRun::~TScheduledRun()
 {
     Wait();
 }
 
-void TScheduleThread::Wait()
+void TScheduledRun::Wait()
 {
     if (Thread.joinable())
         Thread.join();
 }
 
-void TScheduleThread::Execute(std::promise<bool> locked)
+void TScheduledRun::Execute(std::promise<bool> locked)
 {
-    std::unique_lock<std::mutex> running(Main.RunLock, std::try_to_lock);
+    std::unique_lock<std::mutex> running(RunLock, std::try_to_lock);
     locked.set_value(running.owns_lock());
     if (!running.owns_lock())
         return;
-    TScanner& scanner = Main.Scanner();
-    for (const auto& issue : scanner.AllIssues) {
+    for (const auto& issue : Scanner.AllIssues) {
         try {
-            if (scanner.GetScheduleSolve(issue->ClassName()) && GuardedCheck(*issue))
+            if (Scanner.GetScheduleSolve(issue->ClassName()) && GuardedCheck(*issue))
                 GuardedSolve(*issue);
         } catch (...) {
             // An issue that fails never stops the run.
@@ -47,5 +41,17 @@ void TScheduleThread::Execute(std::promise<bool> locked)
     }
     running.unlock();
     Done = true;
-    PostMessageA(Main.Handle(), TMainForm::WM_SCHEDULE_END, 0, 0);
+    try {
+        if (Ended)
+            Ended();
+    } catch (...) {
+    }
+}
+
+TScheduleThread::TScheduleThread(TMainForm& main)
+    : Run(main.Scanner(), main.RunLock,
+          [&main] { PostMessageA(main.Handle(), TMainForm::WM_SCHEDULE_END, 0, 0); })
+{
+    if (Run.Started())
+        main.ScheduleStarted();
 }
