@@ -149,6 +149,8 @@ void TMainForm::Create()
     if (!HelpEngine->Load())
         Inform("HTML Help is not installed on this PC.");
     EnableTimer(HotKeyTimer, true);
+    // A saved schedule works from start-up, not only once the options window has closed.
+    EnableTimer(SchedulerTimer, FOptions.ScheduleWork);
     OptionsForm = std::make_unique<TOptionsForm>(*this);
     OptionsForm->Create();
     ResultsForm = std::make_unique<TResultsForm>(*this);

@@ -599,6 +599,28 @@ TEST_F(StartUp, AutorunKeepsAValueOfItsOwnNameAndClearingItRemovesIt)
     EXPECT_EQ(RunValue(), "(none)");
 }
 
+// Started with the computer and hidden, the program must keep a saved schedule without
+// the options window ever being opened.
+TEST_F(StartUp, ASavedScheduleRunsFromStartUp)
+{
+    const std::string info = Tree + "info.ini";
+    ASSERT_TRUE(WritePrivateProfileStringA("TTempFolder", "ScheduleSolve", "1", info.c_str()));
+    WriteOptions(true, true);
+    const std::string file = Tree + "options.ini";
+    WritePrivateProfileStringA("options", "ScheduleWork", "1", file.c_str());
+    for (const char* field : {"Minute", "Hour", "Day", "Month", "Year", "Weekday"})
+        WritePrivateProfileStringA("options", field, "0", file.c_str());
+    const std::string trace = PlantTempTrace();
+    Start();
+    bool cleaned = false;
+    for (int i = 0; i < 1000 && !cleaned; ++i) {
+        Sleep(100);
+        cleaned = !Exists(trace);
+    }
+    WritePrivateProfileStringA("TTempFolder", "ScheduleSolve", nullptr, info.c_str());
+    EXPECT_TRUE(cleaned) << "no scheduled clean-up within 100 seconds";
+}
+
 TEST_F(StartUp, EndOfTheSessionSavesTheSettings)
 {
     WriteOptions(false, false);
