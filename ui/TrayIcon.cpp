@@ -2,7 +2,6 @@
 
 #include <shellapi.h>
 
-#include <cstring>
 
 TTrayIcon::~TTrayIcon()
 {
@@ -25,8 +24,15 @@ void TTrayIcon::Create(HWND owner, HICON normal, HICON alternate, const std::str
     Index = 0;
     Data.hIcon = Icons[0];
     lstrcpynA(Data.szTip, hint.c_str(), sizeof Data.szTip);
+    Add();
+}
+
+void TTrayIcon::Add()
+{
+    // A shell that already shows the icon (a broadcast it did not need) refuses the
+    // addition but takes the whole state as a modification.
     Data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    Added = Notify(NIM_ADD);
+    Added = Notify(NIM_ADD) || Notify(NIM_MODIFY);
 }
 
 bool TTrayIcon::Notify(DWORD action)
@@ -54,8 +60,7 @@ void TTrayIcon::Update(UINT flags)
         Data.uFlags = flags;
         Notify(NIM_MODIFY);
     } else if (Data.hWnd) {
-        Data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-        Added = Notify(NIM_ADD);
+        Add();
     }
 }
 
@@ -64,8 +69,7 @@ bool TTrayIcon::Recreated(UINT message)
     if (!TaskbarCreated || message != TaskbarCreated || !Data.hWnd)
         return false;
     // A shell that started after us, or restarted: it knows nothing of the icon.
-    Data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    Added = Notify(NIM_ADD);
+    Add();
     return true;
 }
 

@@ -27,6 +27,7 @@ public:
 
 private:
     bool Notify(DWORD action);
+    void Add();
     void Update(UINT flags);
 
     NOTIFYICONDATAA Data{};
