@@ -2,7 +2,6 @@
 
 #include <shellapi.h>
 
-
 TTrayIcon::~TTrayIcon()
 {
     Remove();
