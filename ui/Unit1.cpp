@@ -69,6 +69,13 @@ private:
     bool& Flag;
 };
 
+// Shared: the system keeps it for the life of the program.
+HICON ProgramIcon(int size)
+{
+    return static_cast<HICON>(
+        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON, size, size, LR_SHARED));
+}
+
 HFONT MakeFont(bool bold)
 {
     return CreateFontA(-12, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
@@ -101,6 +108,9 @@ void TMainForm::Create()
     RegisterWindowClass(ClassName, LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
     CreateHandle(ClassName, "Hushmark", WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX, WS_EX_APPWINDOW,
                  0, 0, MainSkin::Width, MainSkin::Height, nullptr, 0);
+    // The program's own icon on the taskbar button and in Alt+Tab.
+    SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(ProgramIcon(32)));
+    SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ProgramIcon(16)));
     BoldFont = MakeFont(true);
     PlainFont = MakeFont(false);
 
