@@ -84,7 +84,7 @@ void TResultsForm::Create()
                  ResultsSkin::Height, Main.Handle(), 0);
     ListFont = ListFontOf(false);
     TitleFont = ListFontOf(true);
-    StatusFont = ListFontOf(true);
+    StatusFont = ListFontOf(false);
 
     solve_all.Create(Handle(), "solve_all", ResultsSkin::solve_all, IDC_RESULTS_SOLVE_ALL, &Back);
     solve.Create(Handle(), "solve", ResultsSkin::solve, IDC_RESULTS_SOLVE, &Back);
