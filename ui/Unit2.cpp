@@ -301,6 +301,10 @@ void TOptionsForm::ShowModal(TOptionsPage page)
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
+    // Closed by the end of the program rather than by a button: as Cancel, so that keys
+    // captured meanwhile are not saved at exit.
+    if (!Closing)
+        Main.OptionsBackup().CopyOptions(Main.Options());
     // The owner first, so that activation returns to it rather than to another program.
     EnableWindow(owner, TRUE);
     if (Handle())
