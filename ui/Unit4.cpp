@@ -483,11 +483,29 @@ void TResultsForm::DrawStatus(const DRAWITEMSTRUCT& item) const
     char text[512] = {};
     GetWindowTextA(item.hwndItem, text, sizeof text);
     HGDIOBJ oldFont = SelectObject(item.hDC, StatusFont);
+    // Where the system's font is wider than the skin allows, the line is drawn narrower
+    // rather than cut: its figures are what the user reads.
+    HFONT narrow = nullptr;
+    SIZE size{};
+    GetTextExtentPoint32A(item.hDC, text, lstrlenA(text), &size);
+    const int room = box.right - box.left;
+    if (size.cx > room) {
+        TEXTMETRICA metric{};
+        GetTextMetricsA(item.hDC, &metric);
+        LOGFONTA font{};
+        GetObjectA(StatusFont, sizeof font, &font);
+        font.lfWidth = std::max<LONG>(1, metric.tmAveCharWidth * room / size.cx);
+        narrow = CreateFontIndirectA(&font);
+        if (narrow)
+            SelectObject(item.hDC, narrow);
+    }
     SetBkMode(item.hDC, TRANSPARENT);
     SetTextColor(item.hDC, Ink);
     RECT inner = box;
     DrawTextA(item.hDC, text, -1, &inner, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
     SelectObject(item.hDC, oldFont);
+    if (narrow)
+        DeleteObject(narrow);
 }
 
 LRESULT TResultsForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
