@@ -86,6 +86,8 @@ private:
     }
 };
 
+thread_local TRegistryReadLog* CurrentReadLog = nullptr;
+
 std::string WithoutLeadingBackslash(const std::string& subkey)
 {
     return !subkey.empty() && subkey[0] == '\\' ? subkey.substr(1) : subkey;
@@ -114,6 +116,21 @@ void DeleteSubtree(HKEY root, const std::string& subkey)
 }
 
 }  // namespace
+
+void RecordRegistryRead(HKEY root, const std::string& subkey, const std::string& name, bool text)
+{
+    if (CurrentReadLog)
+        CurrentReadLog->Recorded.push_back({root, WithoutLeadingBackslash(subkey), name, text});
+}
+
+TRegistryReadLog::TRegistryReadLog() : Outer(CurrentReadLog) { CurrentReadLog = this; }
+
+TRegistryReadLog::~TRegistryReadLog()
+{
+    CurrentReadLog = Outer;
+    if (Outer)
+        Outer->Recorded.insert(Outer->Recorded.end(), Recorded.begin(), Recorded.end());
+}
 
 HKEY SplitRegPath(std::string& path)
 {
@@ -256,6 +273,7 @@ std::string RegReadStringDef(HKEY root, const std::string& subkey, const std::st
                              const std::string& fallback)
 {
     out = fallback;
+    RecordRegistryRead(root, subkey, name, true);
     TKey key(root, WithoutLeadingBackslash(subkey), Read);
     if (!key)
         return out;
@@ -276,6 +294,7 @@ std::string RegReadStringDef(HKEY root, const std::string& subkey, const std::st
 
 int32_t RegReadInteger(HKEY root, const std::string& subkey, const std::string& name)
 {
+    RecordRegistryRead(root, subkey, name, false);
     TKey key(root, WithoutLeadingBackslash(subkey), Read);
     if (!key)
         return 0;

@@ -37,3 +37,27 @@ int32_t RegReadInteger(HKEY root, const std::string& subkey, const std::string& 
 void RegWriteInteger(HKEY root, const std::string& subkey, const std::string& name, int32_t value);
 bool DeleteRegKeyTree(HKEY root, const std::string& subkey);
 bool RegKeyHasSubKeysAt(HKEY root, const std::string& subkey);
+
+// While alive on this thread, every value read through RegReadString(Def) and
+// RegReadInteger is listed, found or not: the safety sweep learns from it which values
+// an issue reads. One thread-local test when none is alive. Logs nest; an inner log
+// hands its reads to the outer one when it ends.
+struct RegistryRead {
+    HKEY Root;
+    std::string SubKey;  // without a leading backslash
+    std::string Name;
+    bool Text;           // read as a string (else as a number)
+};
+class TRegistryReadLog {
+public:
+    TRegistryReadLog();
+    ~TRegistryReadLog();
+    TRegistryReadLog(const TRegistryReadLog&) = delete;
+    TRegistryReadLog& operator=(const TRegistryReadLog&) = delete;
+    const std::vector<RegistryRead>& Reads() const { return Recorded; }
+
+private:
+    friend void RecordRegistryRead(HKEY root, const std::string& subkey, const std::string& name, bool text);
+    std::vector<RegistryRead> Recorded;
+    TRegistryReadLog* Outer;
+};
