@@ -479,8 +479,7 @@ bool TMainForm::Command(UINT id)
         ShowHelp(Handle(), MainHelpTopic);
         return true;
     case IDC_MAIN_MINIM:
-        if (IsWindowVisible(Handle()))
-            ShowActive();
+        ShowWindow(Handle(), SW_HIDE);
         return true;
     case IDM_TRAY_SHOW:
         ShowActive();
@@ -525,14 +524,18 @@ void TMainForm::Website() const
     ShellExecuteA(Handle(), "open", WebsiteAddress, nullptr, nullptr, SW_SHOWNORMAL);
 }
 
+// The hot key and the notification menu work while another program is in front, and
+// the hidden main window can own no box: each box comes to the front by itself.
 void TMainForm::Inform(const char* text) const
 {
-    MessageBoxA(IsWindowVisible(Handle()) ? Handle() : nullptr, text, "Hushmark", MB_OK | MB_ICONINFORMATION);
+    MessageBoxA(IsWindowVisible(Handle()) ? Handle() : nullptr, text, "Hushmark",
+                MB_OK | MB_ICONINFORMATION | MB_SETFOREGROUND);
 }
 
 bool TMainForm::MsgBox(const char* caption, const char* text, UINT icon) const
 {
-    return MessageBoxA(IsWindowVisible(Handle()) ? Handle() : nullptr, text, caption, icon | MB_YESNO) == IDYES;
+    return MessageBoxA(IsWindowVisible(Handle()) ? Handle() : nullptr, text, caption,
+                       icon | MB_YESNO | MB_SETFOREGROUND) == IDYES;
 }
 
 void TMainForm::panicClick()
