@@ -434,12 +434,27 @@ void TOptionsForm::HyperLabelClick(int id)
 
 bool TOptionsForm::FormKeyDown(const MSG& message)
 {
-    if (message.message != WM_KEYDOWN || message.wParam != VK_F1)
-        return false;
     if (message.hwnd != Handle() && !IsChild(Handle(), message.hwnd))
         return false;
-    HelpButtonClick();
-    return true;
+    // While the box captures a combination, Alt with a letter is part of it: it must not
+    // press the button of that letter nor open the window menu.
+    if (message.hwnd == Item(IDC_OPT_PANICHOTKEY) &&
+        (message.message == WM_SYSKEYDOWN || message.message == WM_SYSKEYUP || message.message == WM_SYSCHAR) &&
+        message.wParam != VK_F4)
+        return true;
+    if (message.message != WM_KEYDOWN)
+        return false;
+    if (message.wParam == VK_F1) {
+        HelpButtonClick();
+        return true;
+    }
+    if (message.wParam == VK_TAB && GetKeyState(VK_CONTROL) < 0) {
+        // Ctrl+Tab and Ctrl+Shift+Tab turn the pages.
+        const int step = GetKeyState(VK_SHIFT) < 0 ? 2 : 1;
+        SelectPage((ActivePage() + step) % 3);
+        return true;
+    }
+    return false;
 }
 
 void TOptionsForm::ShowControlHint(HWND control)

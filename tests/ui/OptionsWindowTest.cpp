@@ -488,6 +488,11 @@ TEST_F(OptionsWindow, CapturedHotKeyCancelledAndThenKept)
     ASSERT_TRUE(TypeKeys("keydown x keydown Shift_R keydown Control_L sleep 0.5 keyup Control_L keyup Shift_R keyup x"));
     EXPECT_TRUE(WaitUntil([&] { return Text(box) == CtrlShiftX; }, 3000)) << Text(box);
     SaveScreenshot(Form, "options-hotkey-captured");
+    // Alt with a letter of a button (&Cancel) is captured, not pressed.
+    Click(box);
+    ASSERT_TRUE(TypeKeys("keydown Alt_L keydown c sleep 0.5 keyup c keyup Alt_L"));
+    EXPECT_TRUE(WaitUntil([&] { return Text(box) == Combination({18, 'C'}); }, 3000)) << Text(box);
+    EXPECT_TRUE(IsWindowVisible(Form));
     // Escape is Cancel, also from the box that captures keys.
     ASSERT_TRUE(TypeKeys("key Escape"));
     ASSERT_TRUE(Closed());
