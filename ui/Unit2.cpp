@@ -452,6 +452,7 @@ bool TOptionsForm::FormKeyDown(const MSG& message)
         // Ctrl+Tab and Ctrl+Shift+Tab turn the pages.
         const int step = GetKeyState(VK_SHIFT) < 0 ? 2 : 1;
         SelectPage((ActivePage() + step) % 3);
+        SetFocus(Item(IDC_OPT_PAGES));
         return true;
     }
     return false;
