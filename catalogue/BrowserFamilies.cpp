@@ -4,16 +4,10 @@
 
 bool CutAfterHeader(const std::string& file)
 {
-    std::vector<std::string> lines = SplitLines(LoadFileText(file));
-    size_t blank = 0;
-    while (blank < lines.size() && !lines[blank].empty())
-        ++blank;
-    if (blank == lines.size())
+    std::string header;
+    if (!LinesBeforeFirstEmpty(LoadFileText(file), header))
         return false;
-    std::string text;
-    for (size_t i = 0; i < blank; ++i)
-        text += lines[i] + "\r\n";
-    EffectReplaceFileText(file, text);
+    EffectReplaceFileText(file, header);
     return true;
 }
 

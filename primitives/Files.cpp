@@ -179,16 +179,7 @@ std::string FindHistoryFolder(const std::string& folder, std::string& out)
 
 std::string ReadValueAfter(const std::string& file, const std::string& marker, std::string& out)
 {
-    std::string text = LoadFileText(file);
-    if (marker.empty())
-        return out;
-    for (const std::string& line : SplitLines(text)) {
-        size_t at = line.find(marker);
-        if (at != std::string::npos) {
-            out = line.substr(at + marker.size());
-            break;
-        }
-    }
+    ValueAfterMarker(LoadFileText(file), marker, out);
     return out;
 }
 

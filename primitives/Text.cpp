@@ -94,6 +94,34 @@ std::vector<std::string> SplitLines(const std::string& text)
     return lines;
 }
 
+bool LinesBeforeFirstEmpty(const std::string& text, std::string& header)
+{
+    std::vector<std::string> lines = SplitLines(text);
+    size_t blank = 0;
+    while (blank < lines.size() && !lines[blank].empty())
+        ++blank;
+    if (blank == lines.size())
+        return false;
+    header.clear();
+    for (size_t i = 0; i < blank; ++i)
+        header += lines[i] + "\r\n";
+    return true;
+}
+
+bool ValueAfterMarker(const std::string& text, const std::string& marker, std::string& value)
+{
+    if (marker.empty())
+        return false;
+    for (const std::string& line : SplitLines(text)) {
+        size_t at = line.find(marker);
+        if (at != std::string::npos) {
+            value = line.substr(at + marker.size());
+            return true;
+        }
+    }
+    return false;
+}
+
 bool StartsWith(const std::string& text, const std::string& prefix)
 {
     return text.size() >= prefix.size() && text.compare(0, prefix.size(), prefix) == 0;

@@ -18,5 +18,13 @@ int32_t StrToIntDef(const std::string& text, int32_t fallback);
 // without an ending counts; an ending at the very end adds no empty line.
 std::vector<std::string> SplitLines(const std::string& text);
 
+// The lines before the first empty one, each ended by CR LF; false (header untouched)
+// when no line is empty.
+bool LinesBeforeFirstEmpty(const std::string& text, std::string& header);
+
+// The rest of the first line holding the marker; false (value untouched) when no line
+// does or the marker is empty.
+bool ValueAfterMarker(const std::string& text, const std::string& marker, std::string& value);
+
 bool StartsWith(const std::string& text, const std::string& prefix);
 bool EndsWith(const std::string& text, const std::string& suffix);
