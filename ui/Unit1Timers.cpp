@@ -44,11 +44,13 @@ void TMainForm::ScheduleStarted()
 
 void TMainForm::ScheduleEnded()
 {
+    // The end of an earlier run, seen after a newer one started: that one ends by itself.
+    if (ScheduleThread && ScheduleThread->Running())
+        return;
+    ScheduleThread.reset();
     SetHintLine("");
     SetTrayHint("Hushmark");
     SetBlinking(false);
-    if (ScheduleThread && !ScheduleThread->Running())
-        ScheduleThread.reset();
 }
 
 void TMainForm::WaitForScheduledRun()
