@@ -3,6 +3,7 @@
 #include "engine/KeyName.h"
 #include "primitives/Errors.h"
 #include "primitives/Text.h"
+#include "primitives/WholeFiles.h"
 
 #include <cstring>
 #include <windows.h>
@@ -43,8 +44,35 @@ bool TOptions::ReadBool(const std::string& key, bool fallback) const
 
 void TOptions::WriteString(const std::string& section, const std::string& key, const std::string& value)
 {
-    if (!WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), FFileName.c_str()))
+    if (FWriteTo.empty()) {
+        WriteReplacing([&] { WriteString(section, key, value); });
+        return;
+    }
+    if (!WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), FWriteTo.c_str()))
         throw Exception(Format("Unable to write to %s", FFileName.c_str()));
+}
+
+// The system writes a profile file in place: a program ended during a write leaves it
+// empty or cut short, and one ended between the writes of a save leaves a mix of two
+// saves. On a copy, the file itself is always one whole version.
+void TOptions::WriteReplacing(const std::function<void()>& writes)
+{
+    std::string copy = FFileName + ".saving";
+    if (!CopyFileA(FFileName.c_str(), copy.c_str(), FALSE))
+        DeleteFileA(copy.c_str());
+    FWriteTo = copy;
+    try {
+        writes();
+        FWriteTo.clear();
+        // Nothing written to a file that is not there leaves nothing to save.
+        if (FileExists(copy))
+            SaveFileReplacing(FFileName, LoadFileText(copy));
+    } catch (...) {
+        FWriteTo.clear();
+        DeleteFileA(copy.c_str());
+        throw;
+    }
+    DeleteFileA(copy.c_str());
 }
 
 void TOptions::WriteInteger(const std::string& section, const std::string& key, int32_t value)
@@ -96,10 +124,15 @@ void TOptions::LoadOptions()
     for (const std::string& name : names)
         AddHotKey(ReadInteger(HotKeysSection, name, 0));
     // Erased until the next save writes the combination again in full.
-    WritePrivateProfileStringA(HotKeysSection, nullptr, nullptr, FFileName.c_str());
+    WriteReplacing([&] { WritePrivateProfileStringA(HotKeysSection, nullptr, nullptr, FWriteTo.c_str()); });
 }
 
 void TOptions::SaveOptions()
+{
+    WriteReplacing([&] { SaveOptionsTo(); });
+}
+
+void TOptions::SaveOptionsTo()
 {
     WriteInteger(OptionsSection, "Autorun", Autorun ? 1 : 0);
     WriteInteger(OptionsSection, "RunMinim", RunMinim ? 1 : 0);
@@ -113,7 +146,7 @@ void TOptions::SaveOptions()
     WriteInteger(OptionsSection, "Weekday", Weekday);
     // The section is written afresh: profile keys ignore case, so the first-run "key1".."key3"
     // would otherwise survive beside "Key0".."Key2" and add a stale key to the combination.
-    WritePrivateProfileStringA(HotKeysSection, nullptr, nullptr, FFileName.c_str());
+    WritePrivateProfileStringA(HotKeysSection, nullptr, nullptr, FWriteTo.c_str());
     for (size_t i = 0; i < HotKeys.size(); ++i)
         WriteInteger(HotKeysSection, "Key" + std::to_string(i), HotKeys[i]);
 }

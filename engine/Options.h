@@ -4,6 +4,7 @@
 #include "engine/DateTime.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,10 @@ private:
     void WriteString(const std::string& section, const std::string& key, const std::string& value);
     void WriteInteger(const std::string& section, const std::string& key, int32_t value);
     std::vector<std::string> KeyNames(const std::string& section) const;
+    // Makes the writes on a copy of the file that then takes its place in one step.
+    void WriteReplacing(const std::function<void()>& writes);
+    void SaveOptionsTo();  // the writes of a save, inside WriteReplacing
 
     std::string FFileName;
+    std::string FWriteTo;  // the copy while WriteReplacing runs
 };
