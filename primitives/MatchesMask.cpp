@@ -140,11 +140,23 @@ public:
         for (;;) {
             if (Matches(p, start))
                 return true;
-            if (Stack.empty())
-                return false;
-            p = Stack.back().first;
-            start = Stack.back().second;
-            Stack.pop_back();
+            // A resumption point depends on its position and state alone, so one that
+            // failed before fails again: without this, a mask of many "*" makes the
+            // search exponential (a 114-byte input ran for minutes).
+            for (;;) {
+                if (Stack.empty())
+                    return false;
+                p = Stack.back().first;
+                start = Stack.back().second;
+                Stack.pop_back();
+                if (Tried.empty())
+                    Tried.resize((Name.size() + 1) * States.size());
+                size_t index = p * States.size() + start;
+                if (!Tried[index]) {
+                    Tried[index] = true;
+                    break;
+                }
+            }
         }
     }
 
@@ -210,6 +222,7 @@ private:
     const std::string& Name;
     const std::vector<MaskState>& States;
     std::vector<std::pair<size_t, size_t>> Stack;
+    std::vector<bool> Tried;  // resumption points already run, made at the first one
 };
 
 }  // namespace
