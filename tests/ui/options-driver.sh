@@ -4,6 +4,8 @@
 # line, typed here on the sandbox's display; done-N.txt holds its exit code.
 set -u
 build=$1
+# Keys are typed only on the sandbox's own display, never on a desktop someone works at.
+unset DISPLAY
 here=$(cd "$(dirname "$0")" && pwd)
 keys="$HUSHMARK_SANDBOX/prefix/drive_c/hushmark/keys"
 mkdir -p "$keys"
@@ -20,9 +22,12 @@ serve_keys() {
             rc=2
             # Only xdotool's own words and key names, never anything a shell would read.
             if [ ${#words[@]} -gt 0 ] && ! printf '%s\n' "${words[@]}" | grep -qv '^[A-Za-z0-9_.+-]*$'; then
-                display=${DISPLAY:-$(cat "$HUSHMARK_SANDBOX/display" 2>/dev/null)}
-                DISPLAY=$display xdotool "${words[@]}" >/dev/null 2>&1
-                rc=$?
+                display=$(cat "$HUSHMARK_SANDBOX/display" 2>/dev/null)
+                pid=$(cat "$HUSHMARK_SANDBOX/xvfb.pid" 2>/dev/null)
+                if [ -n "$display" ] && [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
+                    DISPLAY=$display xdotool "${words[@]}" >/dev/null 2>&1
+                    rc=$?
+                fi
             fi
             echo "$rc" > "$keys/done-$n.tmp"
             mv -f -- "$keys/done-$n.tmp" "$keys/done-$n.txt"
