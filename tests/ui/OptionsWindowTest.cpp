@@ -400,6 +400,14 @@ TEST_F(OptionsWindow, DaysFollowMonthAndYearAndDayExcludesWeekday)
     Choose(IDC_OPT_MONTH, 2);
     EXPECT_EQ(Send(day, CB_GETCOUNT), 29);
     EXPECT_EQ(Send(day, CB_GETCURSEL), 0);
+    // "Every year": this year decides.
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    const bool leap = now.wYear % 4 == 0 && (now.wYear % 100 != 0 || now.wYear % 400 == 0);
+    Send(year, CB_SETCURSEL, 0);
+    Choose(IDC_OPT_MONTH, 2);
+    EXPECT_EQ(Send(day, CB_GETCOUNT), leap ? 30 : 29);
+    Send(year, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("2005"));
 
     Choose(IDC_OPT_DAY, 15);
     EXPECT_FALSE(IsWindowEnabled(weekday));
