@@ -353,7 +353,12 @@ bool TResultsForm::SolveOneRealProc(int index)
     if (issue.DefaultUnchecked) {
         const std::string text = "Are you sure to clean up privacy leaks in " + scanner.GetTitle(name) +
                                  "? It can contain some important information you may need.";
-        if (!Main.MsgBox("Warning!", text.c_str(), MB_ICONEXCLAMATION))
+        // The question belongs to the main window; this one takes no clicks meanwhile,
+        // so that the list cannot change under a solving run.
+        EnableWindow(Handle(), FALSE);
+        const bool yes = Main.MsgBox("Warning!", text.c_str(), MB_ICONEXCLAMATION);
+        EnableWindow(Handle(), TRUE);
+        if (!yes)
             return false;
         // The list may have changed while the question was open.
         if (static_cast<size_t>(index) >= scanner.FoundIssues.size() || scanner.FoundIssues[index] != &issue)
