@@ -289,11 +289,16 @@ protected:
     // A dialog of the program's (message box, save dialog), by caption when one is given.
     static HWND Dialog(const char* caption = nullptr, int milliseconds = 15000)
     {
+        return Window("#32770", caption, milliseconds);
+    }
+
+    static HWND Window(const char* className, const char* caption, int milliseconds)
+    {
         HWND found = nullptr;
         WaitFor([&] {
             found = nullptr;
-            for (HWND window = FindWindowExA(nullptr, nullptr, "#32770", caption); window && !found;
-                 window = FindWindowExA(nullptr, window, "#32770", caption)) {
+            for (HWND window = FindWindowExA(nullptr, nullptr, className, caption); window && !found;
+                 window = FindWindowExA(nullptr, window, className, caption)) {
                 DWORD process = 0;
                 GetWindowThreadProcessId(window, &process);
                 if (process == Process.dwProcessId && IsWindowVisible(window))
@@ -535,6 +540,35 @@ TEST_F(ResultsWindow, SolveAllFromTheMenuSolvesOnlyTheTicked)
     SaveScreenshot(Results, "results-after-solve-all");
 }
 
+TEST_F(ResultsWindow, ADoubleClickSolvesTheEntry)
+{
+    const int rows = Rows();
+    const int row = Find("TCookies");
+    ASSERT_GE(row, 0);
+    const RECT box = Show(row);
+    const LPARAM at = MAKELPARAM(120, (box.top + box.bottom) / 2);
+    PostMessageA(Output, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageA(Output, WM_LBUTTONUP, 0, at);
+    PostMessageA(Output, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    PostMessageA(Output, WM_LBUTTONUP, 0, at);
+    ASSERT_TRUE(WaitFor([&] { return Rows() == rows - 1; }, 30000));
+    EXPECT_EQ(Find("TCookies"), -1);
+    for (const std::string& problem : Verify(*FindSeedPlan("TCookies")))
+        ADD_FAILURE() << problem;
+    EXPECT_EQ(GetPrivateProfileIntA("TCookies", "Solved", 0, Info.c_str()), 1);
+    EXPECT_EQ(Text(Status), StatusWanted(rows - 1, RiskyLeft));
+}
+
+TEST_F(ResultsWindow, F1OpensTheHelp)
+{
+    PostMessageA(Output, WM_KEYDOWN, VK_F1, 0);
+    HWND help = Window("HH Parent", nullptr, 30000);
+    ASSERT_NE(help, nullptr) << "no help window";
+    EXPECT_EQ(Dialog(nullptr, 0), nullptr) << "a message instead of the help";
+    PostMessageA(help, WM_CLOSE, 0, 0);
+    WaitFor([&] { return !IsWindowVisible(help); }, 10000);
+}
+
 TEST_F(ResultsWindow, ExportWritesEveryEntryReplacingTheFile)
 {
     {
@@ -559,6 +593,23 @@ TEST_F(ResultsWindow, ExportWritesEveryEntryReplacingTheFile)
         at = end + 4;
     }
     EXPECT_EQ(at, text.size()) << "more than the entries";
+
+    // A file held open without sharing cannot be replaced: the standard error box, and
+    // the file as it was.
+    const std::string locked = Exports + "locked.txt";
+    {
+        std::ofstream old(locked, std::ios::binary);
+        old << "kept";
+    }
+    HANDLE held = CreateFileA(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    Export("locked");
+    HWND error = Dialog("Hushmark");
+    CloseHandle(held);
+    ASSERT_NE(error, nullptr) << "no error box";
+    EXPECT_NE(DialogText(error).find("Cannot create file"), std::string::npos) << DialogText(error);
+    Answer(error, IDOK);
+    EXPECT_EQ(ReadFile(locked), "kept");
 }
 
 TEST_F(ResultsWindow, ClearListEmptiesTheListOnly)
@@ -569,8 +620,8 @@ TEST_F(ResultsWindow, ClearListEmptiesTheListOnly)
     Menu(0, 4);  // "Solve", "Solve All", "Export...", "Clear List": the separator is skipped
     ASSERT_TRUE(WaitFor([] { return Rows() == 0; }, 10000));
     EXPECT_EQ(Text(Status), status);
-    EXPECT_EQ(GetPrivateProfileIntA("TCookies", "Solved", 0, Info.c_str()), 0);
-    EXPECT_TRUE(VerifyAllPresent(*FindSeedPlan("TCookies")).empty());
+    EXPECT_EQ(GetPrivateProfileIntA("TAutoCompletePWDs", "Solved", 0, Info.c_str()), 0);
+    EXPECT_TRUE(VerifyAllPresent(*FindSeedPlan("TAutoCompletePWDs")).empty());
     Export("empty");
     EXPECT_EQ(ReadFile(Exports + "empty.txt"), Header);
     SaveScreenshot(Results, "results-cleared");
