@@ -627,6 +627,36 @@ TEST_F(ResultsWindow, ClearListEmptiesTheListOnly)
     SaveScreenshot(Results, "results-cleared");
 }
 
+TEST_F(ResultsWindow, ASolvedEntryIsNotListedByTheNextScan)
+{
+    // The list is filled at the end of a scan, which also rewrites the status line.
+    auto rescan = [] {
+        SendMessageA(Status, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("-"));
+        PostMessageA(FindWindowExA(Main, nullptr, "HmImageButton", "scan"), BM_CLICK, 0, 0);
+        ASSERT_TRUE(WaitFor([] { return Text(Status) != "-"; }, 300000)) << "the scan did not end";
+        Settle();
+    };
+    rescan();
+    const int row = Find("TAutoCompleteForms");  // found on every scan
+    ASSERT_GE(row, 0);
+    ClickRow(row, 120);
+    Press("solve");
+    HWND warning = Dialog("Warning!");
+    ASSERT_NE(warning, nullptr);
+    Answer(warning, IDYES);
+    ASSERT_TRUE(WaitFor([] { return Find("TAutoCompleteForms") == -1; }, 30000));
+    ClickRow(0, 120);
+
+    rescan();
+    EXPECT_EQ(Find("TAutoCompleteForms"), -1);
+    EXPECT_GE(Find("TAutoCompletePWDs"), 0);
+    EXPECT_EQ(Text(Status), StatusWanted(Rows(), Dangerous()));
+    // The row clicked before the scan is a new entry now: a first click only selects it.
+    const bool ticked = Ticked(0);
+    ClickRow(0, 120);
+    EXPECT_EQ(Ticked(0), ticked);
+}
+
 TEST_F(ResultsWindow, ExitOnlyHides)
 {
     Press("exit1");
