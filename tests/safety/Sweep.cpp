@@ -146,6 +146,11 @@ void SaveTree(HKEY root, const std::string& subkey, const std::string& text, Reg
         } else if (!line.empty() && line[0] == '[') {
             size_t close = line.rfind(']');
             current = text + "\\" + KeyNameOf(line.substr(1, close == std::string::npos ? 0 : close - 1));
+            // The text names only keys with values or without subkeys: the others
+            // follow from the names below them.
+            for (size_t slash = current.find('\\', text.size() + 1); slash != std::string::npos;
+                 slash = current.find('\\', slash + 1))
+                state.emplace(current.substr(0, slash), "");
             state[current] = "";
             continue;
         } else if (!line.empty() && (line[0] == '"' || line[0] == '@')) {
