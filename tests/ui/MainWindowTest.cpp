@@ -4,6 +4,7 @@
 #include "ui/SkinLayout.h"
 #include "ui/TrayIcon.h"
 #include "ui/Unit1.h"
+#include "tests/ui/Driver.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -15,82 +16,9 @@
 
 namespace {
 
-const std::string Tree = "C:\\Program Files\\Hushmark\\";
-const std::string Screens = "C:\\hushmark\\screens\\";
 const std::string InitialStatus = "Click on \"Scan for Privacy\" to show your current privacy level";
 const char* const Buttons[] = {"scan", "panic", "options", "scheduler", "help", "minim", "exit1", "About",
                                "privacy_meter"};
-
-std::string Text(HWND window)
-{
-    char text[1024] = {};
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
-// Within the whole screen, as the display shows it.
-void SaveScreenshot(HWND window, const std::string& name)
-{
-    CreateDirectoryA("C:\\hushmark", nullptr);
-    CreateDirectoryA(Screens.c_str(), nullptr);
-    RECT box;
-    GetWindowRect(window, &box);
-    const int width = box.right - box.left, height = box.bottom - box.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, box.left, box.top, SRCCOPY);
-    SelectObject(memory, old);
-    BITMAPINFOHEADER header{};
-    header.biSize = sizeof header;
-    header.biWidth = width;
-    header.biHeight = height;
-    header.biPlanes = 1;
-    header.biBitCount = 24;
-    header.biCompression = BI_RGB;
-    const int stride = (width * 3 + 3) & ~3;
-    std::vector<char> pixels(static_cast<size_t>(stride) * height);
-    GetDIBits(memory, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof header;
-    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
-    std::ofstream out(Screens + name + ".bmp", std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&file), sizeof file);
-    out.write(reinterpret_cast<const char*>(&header), sizeof header);
-    out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
-}
-
-// The pixels of a window as the screen shows them.
-std::vector<char> Pixels(HWND window)
-{
-    RECT box;
-    GetWindowRect(window, &box);
-    const int width = box.right - box.left, height = box.bottom - box.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, box.left, box.top, SRCCOPY);
-    SelectObject(memory, old);
-    BITMAPINFOHEADER header{};
-    header.biSize = sizeof header;
-    header.biWidth = width;
-    header.biHeight = height;
-    header.biPlanes = 1;
-    header.biBitCount = 32;
-    header.biCompression = BI_RGB;
-    std::vector<char> pixels(static_cast<size_t>(width) * height * 4);
-    GetDIBits(memory, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return pixels;
-}
 
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
@@ -104,140 +32,19 @@ std::string PlantTempTrace()
     return path;
 }
 
-struct TFind {
-    DWORD Process;
-    const char* ClassName;
-    const char* Title;
-    HWND Found;
-};
-
-BOOL CALLBACK FindOne(HWND window, LPARAM data)
-{
-    TFind& find = *reinterpret_cast<TFind*>(data);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    char name[64] = {};
-    GetClassNameA(window, name, sizeof name);
-    if (process == find.Process && IsWindowVisible(window) && name == std::string(find.ClassName) &&
-        (!find.Title || Text(window) == find.Title)) {
-        find.Found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// A visible top-level window of the process, waiting up to the time given.
-HWND WaitForWindow(DWORD process, const char* className, const char* title, int milliseconds)
-{
-    for (int waited = 0;; waited += 100) {
-        TFind find = {process, className, title, nullptr};
-        EnumWindows(FindOne, reinterpret_cast<LPARAM>(&find));
-        if (find.Found || waited >= milliseconds)
-            return find.Found;
-        Sleep(100);
-    }
-}
-
-struct TCount {
-    TFind Find;
-    int Count;
-};
-
-BOOL CALLBACK CountOne(HWND window, LPARAM data)
-{
-    TCount& count = *reinterpret_cast<TCount*>(data);
-    count.Find.Found = nullptr;
-    FindOne(window, reinterpret_cast<LPARAM>(&count.Find));
-    if (count.Find.Found)
-        ++count.Count;
-    return TRUE;
-}
-
-int CountWindows(DWORD process, const char* className, const char* title)
-{
-    TCount count = {{process, className, title, nullptr}, 0};
-    EnumWindows(CountOne, reinterpret_cast<LPARAM>(&count));
-    return count.Count;
-}
-
-// The texts of a message box's static controls, joined by new lines.
-std::string BoxText(HWND box)
-{
-    std::string text;
-    for (HWND child = FindWindowExA(box, nullptr, "Static", nullptr); child;
-         child = FindWindowExA(box, child, "Static", nullptr))
-        if (!Text(child).empty())
-            text += (text.empty() ? "" : "\n") + Text(child);
-    return text;
-}
-
-void Press(HWND box, int button)
-{
-    HWND control = GetDlgItem(box, button);
-    ASSERT_NE(control, nullptr) << "no button " << button;
-    PostMessageA(control, BM_CLICK, 0, 0);
-}
-
-// Moves the real pointer, so that the program sees the mouse come and go as a user's.
-void PointAt(HWND window, int x, int y)
-{
-    POINT point = {x, y};
-    ClientToScreen(window, &point);
-    SetCursorPos(point.x, point.y);
-    Sleep(400);
-}
-
 class MainWindow : public testing::Test {
 protected:
     static void SetUpTestSuite()
     {
         DeleteFileA((Tree + "options.ini").c_str());
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        std::string command = "\"" + Tree + "Hushmark.exe\"";
-        ASSERT_TRUE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, Tree.c_str(),
-                                   &startup, &Process));
-        WaitForInputIdle(Process.hProcess, 60000);
-        for (int i = 0; i < 600 && !Main; ++i) {
-            HWND found = FindWindowA("THushmarkMain", "Hushmark");
-            if (found && IsWindowVisible(found))
-                Main = found;
-            else
-                Sleep(100);
-        }
+        ASSERT_TRUE(StartProgram(Process));
+        Main = WaitForMainWindow();
         ASSERT_NE(Main, nullptr) << "the main window did not appear";
     }
 
-    static void TearDownTestSuite()
-    {
-        if (WaitForSingleObject(Process.hProcess, 0) == WAIT_TIMEOUT) {
-            PostMessageA(Main, WM_CLOSE, 0, 0);
-            if (WaitForSingleObject(Process.hProcess, 20000) == WAIT_TIMEOUT)
-                TerminateProcess(Process.hProcess, 1);
-        }
-        CloseHandle(Process.hThread);
-        CloseHandle(Process.hProcess);
-    }
+    static void TearDownTestSuite() { StopProgram(Process, Main); }
 
     static HWND Control(const char* name) { return FindWindowExA(Main, nullptr, "HmImageButton", name); }
-
-    // A left click at the control's centre, as the mouse would send it.
-    static void Click(HWND control)
-    {
-        RECT box;
-        GetClientRect(control, &box);
-        const LPARAM centre = MAKELPARAM(box.right / 2, box.bottom / 2);
-        PostMessageA(control, WM_MOUSEMOVE, 0, centre);
-        PostMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, centre);
-        PostMessageA(control, WM_LBUTTONUP, 0, centre);
-    }
-
-    // The program answers again: a modal loop or a long run has ended.
-    static bool Responds(int milliseconds)
-    {
-        DWORD_PTR result = 0;
-        return SendMessageTimeoutA(Main, WM_NULL, 0, 0, SMTO_BLOCK, milliseconds, &result) != 0;
-    }
 
     static HWND Box(const char* title, int milliseconds = 10000)
     {
@@ -268,26 +75,13 @@ protected:
         return true;
     }
 
-    template <class Condition>
-    static bool WaitUntil(Condition condition, int milliseconds = 10000)
-    {
-        for (int waited = 0; !condition(); waited += 100) {
-            if (waited >= milliseconds)
-                return false;
-            Sleep(100);
-        }
-        return true;
-    }
-
     static void Tray(UINT mouseMessage) { PostMessageA(Main, TTrayIcon::WM_TRAYICON, 1, mouseMessage); }
 
     static LRESULT HitTest(int x, int y)
     {
         POINT point = {x, y};
         ClientToScreen(Main, &point);
-        DWORD_PTR result = 0;
-        SendMessageTimeoutA(Main, WM_NCHITTEST, 0, MAKELPARAM(point.x, point.y), SMTO_BLOCK, 10000, &result);
-        return static_cast<LRESULT>(result);
+        return Send(Main, WM_NCHITTEST, 0, MAKELPARAM(point.x, point.y));
     }
 
     static PROCESS_INFORMATION Process;
@@ -364,14 +158,14 @@ TEST_F(MainWindow, PanicAnsweredNoLeavesEveryTraceAndAsksOnlyOnce)
     Click(Control("panic"));
     HWND box = Box("Panic mode");
     ASSERT_NE(box, nullptr) << "no panic question";
-    EXPECT_EQ(BoxText(box), "Warning: you can loose your important information! Are sure you are in Panic?");
+    EXPECT_EQ(DialogText(box), "Warning: you can loose your important information! Are sure you are in Panic?");
     // The hot-key poll calls panic mode again while the question is open.
     Click(Control("panic"));
     Sleep(1500);
     EXPECT_EQ(CountWindows(Process.dwProcessId, "#32770", "Panic mode"), 1);
     SaveScreenshot(box, "panic-question");
-    Press(box, IDNO);
-    ASSERT_TRUE(Responds(30000));
+    PressDialogButton(box, IDNO);
+    ASSERT_TRUE(Responds(Main, 30000));
     Sleep(1000);
     EXPECT_EQ(Box("Panic mode", 0), nullptr) << "a second panic question followed";
     EXPECT_TRUE(Exists(trace));
@@ -450,13 +244,13 @@ TEST_F(MainWindow, PanicAnsweredYesCleansAndOffersARestart)
     Click(Control("panic"));
     HWND box = Box("Panic mode");
     ASSERT_NE(box, nullptr) << "no panic question";
-    Press(box, IDYES);
+    PressDialogButton(box, IDYES);
     HWND question = Box("Question", 600000);
     ASSERT_NE(question, nullptr) << "no restart question";
-    EXPECT_EQ(BoxText(question), "You should restart your computer to finish the clean up process. Do you want to "
+    EXPECT_EQ(DialogText(question), "You should restart your computer to finish the clean up process. Do you want to "
                                  "restart your computer now?");
     SaveScreenshot(question, "restart-question");
-    Press(question, IDNO);
+    PressDialogButton(question, IDNO);
     EXPECT_TRUE(WaitUntil([] { return !Box("Question", 0); }));
     EXPECT_FALSE(Exists(trace));
     EXPECT_EQ(WaitForSingleObject(Process.hProcess, 0), static_cast<DWORD>(WAIT_TIMEOUT));
@@ -479,15 +273,7 @@ protected:
 
     void TearDown() override
     {
-        if (Process.hProcess) {
-            if (WaitForSingleObject(Process.hProcess, 0) == WAIT_TIMEOUT) {
-                PostMessageA(Main, WM_CLOSE, 0, 0);
-                if (WaitForSingleObject(Process.hProcess, 20000) == WAIT_TIMEOUT)
-                    TerminateProcess(Process.hProcess, 1);
-            }
-            CloseHandle(Process.hThread);
-            CloseHandle(Process.hProcess);
-        }
+        StopProgram(Process, Main);
         SetRunValue(nullptr);
         DeleteFileA((Tree + "options.ini").c_str());
     }
@@ -673,16 +459,16 @@ TEST_F(StartUp, WithoutHtmlHelpSaysSoOnceAndEveryHelpRequestApologises)
         Start();
         HWND box = Box("Hushmark", 60000);
         ASSERT_NE(box, nullptr) << "no message about HTML Help";
-        EXPECT_EQ(BoxText(box), "HTML Help is not installed on this PC.");
-        Press(box, IDOK);
+        EXPECT_EQ(DialogText(box), "HTML Help is not installed on this PC.");
+        PressDialogButton(box, IDOK);
     }
     ASSERT_TRUE(Shown()) << "start-up did not go on";
     PostMessageA(Main, WM_KEYDOWN, VK_F1, 0);
     HWND sorry = Box("Hushmark");
     ASSERT_NE(sorry, nullptr) << "F1 showed nothing";
-    EXPECT_EQ(BoxText(sorry).rfind("Sorry, but your system doesn't support HTMLHelp.\r", 0), 0u) << BoxText(sorry);
+    EXPECT_EQ(DialogText(sorry).rfind("Sorry, but your system doesn't support HTMLHelp.\r", 0), 0u) << DialogText(sorry);
     SaveScreenshot(sorry, "no-html-help");
-    Press(sorry, IDOK);
+    PressDialogButton(sorry, IDOK);
     EXPECT_EQ(WaitForWindow(Process.dwProcessId, "HH Parent", nullptr, 1000), nullptr);
 }
 

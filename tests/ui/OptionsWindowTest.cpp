@@ -2,6 +2,7 @@
 // Keys come from the host: this program writes a request (an xdotool command line) into
 // C:\hushmark\keys and the driver script types it on the sandbox's display.
 #include "engine/KeyName.h"
+#include "tests/ui/Driver.h"
 #include "tools/seeder/Seeder.h"
 #include "ui/Unit1.h"
 #include "ui/Unit2.h"
@@ -18,39 +19,10 @@
 
 namespace {
 
-const std::string Tree = "C:\\Program Files\\Hushmark\\";
-const std::string Screens = "C:\\hushmark\\screens\\";
 const std::string Keys = "C:\\hushmark\\keys\\";
 // Two issues cleaned by the schedule, and a third left alone.
 const char* const Ticked[] = {"TAOLDeskBar", "THTMLHelpWorkshop"};
 const char* const Untouched = "TEditPadPro";
-
-// Waits with this thread's messages flowing: the driver's own window reads keys from X.
-void Pump(int milliseconds)
-{
-    const DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
-    for (;;) {
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-        const DWORD now = GetTickCount();
-        if (static_cast<int>(end - now) <= 0)
-            return;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, end - now, QS_ALLINPUT);
-    }
-}
-
-bool WaitUntil(const std::function<bool()>& done, int milliseconds)
-{
-    for (int waited = 0; waited < milliseconds; waited += 50) {
-        if (done())
-            return true;
-        Pump(50);
-    }
-    return done();
-}
 
 // The combination as the system names its keys ("Ctrl" on Windows, "Control" under Wine).
 std::string Combination(std::initializer_list<int> codes)
@@ -63,22 +35,6 @@ std::string Combination(std::initializer_list<int> codes)
 
 const std::string CtrlShiftP = Combination({17, 16, 'P'});
 const std::string CtrlShiftX = Combination({17, 16, 'X'});
-
-// Another process's control: WM_GETTEXT is carried across, GetWindowText is not.
-std::string Text(HWND window)
-{
-    char text[1024] = {};
-    DWORD_PTR result = 0;
-    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_BLOCK, 10000, &result);
-    return text;
-}
-
-LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
-{
-    DWORD_PTR result = 0;
-    SendMessageTimeoutA(window, message, wParam, lParam, SMTO_BLOCK, 10000, &result);
-    return static_cast<LRESULT>(result);
-}
 
 // Types on the host's side; false when the request was not served.
 bool TypeKeys(const std::string& command)
@@ -94,68 +50,6 @@ bool TypeKeys(const std::string& command)
     std::ifstream(done) >> rc;
     DeleteFileA(done.c_str());
     return served && rc == "0";
-}
-
-// The client area as the screen shows it (without a window manager the frame is not drawn).
-void SaveScreenshot(HWND window, const std::string& name)
-{
-    CreateDirectoryA("C:\\hushmark", nullptr);
-    CreateDirectoryA(Screens.c_str(), nullptr);
-    RECT box;
-    GetClientRect(window, &box);
-    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&box), 2);
-    const int width = box.right - box.left, height = box.bottom - box.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, box.left, box.top, SRCCOPY);
-    SelectObject(memory, old);
-    BITMAPINFOHEADER header{};
-    header.biSize = sizeof header;
-    header.biWidth = width;
-    header.biHeight = height;
-    header.biPlanes = 1;
-    header.biBitCount = 24;
-    header.biCompression = BI_RGB;
-    const int stride = (width * 3 + 3) & ~3;
-    std::vector<char> pixels(static_cast<size_t>(stride) * height);
-    GetDIBits(memory, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof header;
-    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
-    std::ofstream out(Screens + name + ".bmp", std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&file), sizeof file);
-    out.write(reinterpret_cast<const char*>(&header), sizeof header);
-    out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
-}
-
-// A top-level window of the program by class and title.
-struct TFind {
-    DWORD Process;
-    const char* ClassName;
-    const char* Title;
-    HWND Found;
-};
-
-BOOL CALLBACK FindOne(HWND window, LPARAM data)
-{
-    TFind& find = *reinterpret_cast<TFind*>(data);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    char name[64] = {}, title[256] = {};
-    GetClassNameA(window, name, sizeof name);
-    GetWindowTextA(window, title, sizeof title);
-    if (process == find.Process && IsWindowVisible(window) && std::string(name) == find.ClassName &&
-        std::string(title) == find.Title) {
-        find.Found = window;
-        return FALSE;
-    }
-    return TRUE;
 }
 
 std::string Profile(const std::string& file, const char* section, const char* key)
@@ -180,56 +74,23 @@ protected:
         // Another program's window in a corner, away from the program's own windows.
         Driver = CreateWindowExA(0, "STATIC", "driver", WS_POPUP | WS_VISIBLE | WS_BORDER, 0, 0, DriverSize,
                                  DriverSize, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        std::string command = "\"" + Tree + "Hushmark.exe\"";
-        ASSERT_TRUE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, Tree.c_str(),
-                                   &startup, &Process));
-        WaitForInputIdle(Process.hProcess, 60000);
-        ASSERT_TRUE(WaitUntil(
-            [] {
-                Main = FindWindowA("THushmarkMain", "Hushmark");
-                return Main && IsWindowVisible(Main);
-            },
-            60000))
-            << "the main window did not appear";
+        ASSERT_TRUE(StartProgram(Process));
+        Main = WaitForMainWindow();
+        ASSERT_NE(Main, nullptr) << "the main window did not appear";
     }
 
     static void TearDownTestSuite()
     {
         if (Driver)
             DestroyWindow(Driver);
-        if (WaitForSingleObject(Process.hProcess, 0) == WAIT_TIMEOUT) {
-            PostMessageA(Main, WM_CLOSE, 0, 0);
-            if (WaitForSingleObject(Process.hProcess, 20000) == WAIT_TIMEOUT)
-                TerminateProcess(Process.hProcess, 1);
-        }
-        CloseHandle(Process.hThread);
-        CloseHandle(Process.hProcess);
+        StopProgram(Process, Main);
         for (const char* name : {Ticked[0], Ticked[1], Untouched})
             Unplant(*FindSeedPlan(name));
     }
 
     static HWND Window(const char* className, const char* title, int milliseconds = 10000)
     {
-        TFind find = {Process.dwProcessId, className, title, nullptr};
-        WaitUntil(
-            [&] {
-                EnumWindows(FindOne, reinterpret_cast<LPARAM>(&find));
-                return find.Found != nullptr;
-            },
-            milliseconds);
-        return find.Found;
-    }
-
-    static void Click(HWND control)
-    {
-        RECT box;
-        GetClientRect(control, &box);
-        const LPARAM centre = MAKELPARAM(box.right / 2, box.bottom / 2);
-        PostMessageA(control, WM_MOUSEMOVE, 0, centre);
-        PostMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, centre);
-        PostMessageA(control, WM_LBUTTONUP, 0, centre);
+        return WaitForWindow(Process.dwProcessId, className, title, milliseconds);
     }
 
     // Opens the options window from one of the main window's buttons.
@@ -332,7 +193,7 @@ TEST_F(OptionsWindow, OpensCentredOnEachPageWithTheSettings)
         EXPECT_EQ(IsWindowVisible(Item(IDC_OPT_SCHEDULEDITEMS)) != FALSE, page.Page == 1);
         EXPECT_EQ(IsWindowVisible(Item(IDC_OPT_HYPERLABEL2)) != FALSE, page.Page == 2);
         Pump(300);
-        SaveScreenshot(Form, page.Shot);
+        SaveScreenshot(ClientBox(Form), page.Shot);
         PostMessageA(Item(IDCANCEL), BM_CLICK, 0, 0);
         ASSERT_TRUE(Closed());
         EXPECT_TRUE(IsWindowEnabled(Main));
@@ -341,16 +202,16 @@ TEST_F(OptionsWindow, OpensCentredOnEachPageWithTheSettings)
     Open("options");
     EXPECT_EQ(Send(Item(IDC_OPT_ASK), BM_GETCHECK), BST_CHECKED);
     EXPECT_EQ(Send(Item(IDC_OPT_RUNSTARTUP), BM_GETCHECK), BST_UNCHECKED);
-    EXPECT_EQ(Text(Item(IDC_OPT_PANICHOTKEY)), CtrlShiftP);
-    EXPECT_EQ(Text(Item(IDC_OPT_RUNMINIM)), "Run &minimized");
-    EXPECT_EQ(Text(Item(IDC_OPT_ASK)), "&Ask confirmation on \"Panic\"");
+    EXPECT_EQ(SentText(Item(IDC_OPT_PANICHOTKEY)), CtrlShiftP);
+    EXPECT_EQ(SentText(Item(IDC_OPT_RUNMINIM)), "Run &minimized");
+    EXPECT_EQ(SentText(Item(IDC_OPT_ASK)), "&Ask confirmation on \"Panic\"");
     EXPECT_EQ(Send(Item(IDC_OPT_MINUTE), CB_GETCURSEL), 1);
     EXPECT_EQ(Send(Item(IDC_OPT_MINUTE), CB_GETCOUNT), 61);
     EXPECT_EQ(Send(Item(IDC_OPT_HOUR), CB_GETCOUNT), 25);
-    EXPECT_EQ(Text(Item(IDC_OPT_YEAR)), "Every year");
+    EXPECT_EQ(SentText(Item(IDC_OPT_YEAR)), "Every year");
     EXPECT_EQ(Send(Item(IDC_OPT_DAY), CB_GETCOUNT), 32);
     EXPECT_TRUE(TickedRows().empty());
-    EXPECT_EQ(Text(Item(IDC_OPT_HYPERLABEL2)), "Product infromation");
+    EXPECT_EQ(SentText(Item(IDC_OPT_HYPERLABEL2)), "Product infromation");
     PostMessageA(Item(IDCANCEL), BM_CLICK, 0, 0);
     ASSERT_TRUE(Closed());
 }
@@ -370,7 +231,7 @@ TEST_F(OptionsWindow, StatusBarShowsTheHintUnderTheMouseAndHelpFollowsThePage)
         RECT box;
         GetWindowRect(Item(control.Id), &box);
         SetCursorPos((box.left + box.right) / 2, (box.top + box.bottom) / 2);
-        EXPECT_TRUE(WaitUntil([&] { return Text(status) == control.Hint; }, 3000)) << Text(status);
+        EXPECT_TRUE(WaitUntil([&] { return SentText(status) == control.Hint; }, 3000)) << SentText(status);
     }
     PostMessageA(Item(IDC_OPT_HELP), BM_CLICK, 0, 0);
     HWND help = Window("HH Parent", "Hushmark Help", 30000);
@@ -466,7 +327,7 @@ TEST_F(OptionsWindow, SettingsRoundTripThroughOk)
     EXPECT_EQ(Profile("options.ini", "hotkeys", "Key2"), "80");
 
     Open("scheduler");
-    EXPECT_EQ(Text(Item(IDC_OPT_YEAR)), "9999");
+    EXPECT_EQ(SentText(Item(IDC_OPT_YEAR)), "9999");
     EXPECT_EQ(Send(Item(IDC_OPT_DAY), CB_GETCURSEL), 31);
     EXPECT_EQ(Send(Item(IDC_OPT_MINUTE), CB_GETCURSEL), 60);
     // 1900 is the first year OK takes; back to "every" for the tests after this one.
@@ -490,27 +351,27 @@ TEST_F(OptionsWindow, CapturedHotKeyCancelledAndThenKept)
     Open("options");
     HWND box = Item(IDC_OPT_PANICHOTKEY);
     Click(box);
-    ASSERT_TRUE(WaitUntil([&] { return Text(box).empty() && GetFocus() != nullptr; }, 5000) || Text(box).empty());
+    ASSERT_TRUE(WaitUntil([&] { return SentText(box).empty() && GetFocus() != nullptr; }, 5000) || SentText(box).empty());
     Foreground(Form);
     // The right Shift is kept as Shift; the modifiers come first whatever the order.
     ASSERT_TRUE(TypeKeys("keydown x keydown Shift_R keydown Control_L sleep 0.5 keyup Control_L keyup Shift_R keyup x"));
-    EXPECT_TRUE(WaitUntil([&] { return Text(box) == CtrlShiftX; }, 3000)) << Text(box);
+    EXPECT_TRUE(WaitUntil([&] { return SentText(box) == CtrlShiftX; }, 3000)) << SentText(box);
     SaveScreenshot(Form, "options-hotkey-captured");
     // Alt with a letter of a button (&Cancel) is captured, not pressed.
     Click(box);
     ASSERT_TRUE(TypeKeys("keydown Alt_L keydown c sleep 0.5 keyup c keyup Alt_L"));
-    EXPECT_TRUE(WaitUntil([&] { return Text(box) == Combination({18, 'C'}); }, 3000)) << Text(box);
+    EXPECT_TRUE(WaitUntil([&] { return SentText(box) == Combination({18, 'C'}); }, 3000)) << SentText(box);
     EXPECT_TRUE(IsWindowVisible(Form));
     // Escape is Cancel, also from the box that captures keys.
     ASSERT_TRUE(TypeKeys("key Escape"));
     ASSERT_TRUE(Closed());
 
     Open("options");
-    EXPECT_EQ(Text(Item(IDC_OPT_PANICHOTKEY)), CtrlShiftP);
+    EXPECT_EQ(SentText(Item(IDC_OPT_PANICHOTKEY)), CtrlShiftP);
     Click(Item(IDC_OPT_PANICHOTKEY));
     Foreground(Form);
     ASSERT_TRUE(TypeKeys("keydown Control_L keydown Shift_L keydown x sleep 0.5 keyup x keyup Shift_L keyup Control_L"));
-    EXPECT_TRUE(WaitUntil([&] { return Text(Item(IDC_OPT_PANICHOTKEY)) == CtrlShiftX; }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return SentText(Item(IDC_OPT_PANICHOTKEY)) == CtrlShiftX; }, 3000));
     PostMessageA(Item(IDOK), BM_CLICK, 0, 0);
     ASSERT_TRUE(Closed());
     EXPECT_EQ(Profile("options.ini", "hotkeys", "Key0"), "17");
@@ -522,7 +383,7 @@ TEST_F(OptionsWindow, CapturedHotKeyCancelledAndThenKept)
     Click(Item(IDC_OPT_PANICHOTKEY));
     Foreground(Form);
     ASSERT_TRUE(TypeKeys("keydown Control_L keydown Shift_L keydown p sleep 0.5 keyup p keyup Shift_L keyup Control_L"));
-    EXPECT_TRUE(WaitUntil([&] { return Text(Item(IDC_OPT_PANICHOTKEY)) == CtrlShiftP; }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return SentText(Item(IDC_OPT_PANICHOTKEY)) == CtrlShiftP; }, 3000));
     PostMessageA(Item(IDOK), BM_CLICK, 0, 0);
     ASSERT_TRUE(Closed());
 }
@@ -601,7 +462,7 @@ TEST_F(OptionsWindow, ScheduleEveryMinuteCleansExactlyTheTickedIssues)
     for (const char* name : Ticked)
         for (const std::string& line : Verify(*FindSeedPlan(name)))
             ADD_FAILURE() << name << ": " << line;
-    EXPECT_TRUE(WaitUntil([&] { return Text(hint).empty(); }, 10000)) << Text(hint);
+    EXPECT_TRUE(WaitUntil([&] { return SentText(hint).empty(); }, 10000)) << SentText(hint);
     EXPECT_TRUE(VerifyAllPresent(*FindSeedPlan(Untouched)).empty());
 
     // Off again, so that nothing else runs by schedule.

@@ -1,6 +1,7 @@
 // Drives the results window of the real Hushmark.exe over a known set of planted traces:
 // the list after a scan, tick toggling, solving with and without the warning, solving
 // the ticked entries from the pop-up menu, export through the save dialog, Clear List.
+#include "tests/ui/Driver.h"
 #include "tools/seeder/Seeder.h"
 #include "ui/SkinLayout.h"
 #include "ui/Unit1.h"
@@ -19,22 +20,13 @@
 
 namespace {
 
-const std::string Tree = "C:\\Program Files\\Hushmark\\";
 const std::string Info = Tree + "info.ini";
-const std::string Screens = "C:\\hushmark\\screens\\";
 const std::string Exports = "C:\\hushmark\\exports\\";
 const std::string Header = "Hushmark exported problems list\r\n\r\n";
 
 // Two risky issues (found unticked) and three ordinary ones.
 const char* const Risky[] = {"TFavorites", "TAutoCompletePWDs"};
 const char* const Ordinary[] = {"TCookies", "TRASAutoDial", "TRegistryStreams"};
-
-std::string Text(HWND window)
-{
-    char text[1024] = {};
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
 
 std::string TitleOf(const std::string& className)
 {
@@ -77,74 +69,6 @@ std::map<std::string, std::set<std::string>> InfosByTitle()
     return infos;
 }
 
-bool WaitFor(const std::function<bool()>& condition, int milliseconds = 30000)
-{
-    for (int waited = 0; waited < milliseconds; waited += 100) {
-        if (condition())
-            return true;
-        Sleep(100);
-    }
-    return condition();
-}
-
-// Within the whole screen, as the display shows it.
-HBITMAP Capture(const RECT& box)
-{
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, box.right - box.left, box.bottom - box.top);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, box.right - box.left, box.bottom - box.top, screen, box.left, box.top, SRCCOPY);
-    SelectObject(memory, old);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return bitmap;
-}
-
-std::vector<char> Pixels(const RECT& box, int bits)
-{
-    HBITMAP bitmap = Capture(box);
-    const int width = box.right - box.left, height = box.bottom - box.top;
-    BITMAPINFOHEADER header{};
-    header.biSize = sizeof header;
-    header.biWidth = width;
-    header.biHeight = height;
-    header.biPlanes = 1;
-    header.biBitCount = static_cast<WORD>(bits);
-    header.biCompression = BI_RGB;
-    const int stride = (width * bits / 8 + 3) & ~3;
-    std::vector<char> pixels(static_cast<size_t>(stride) * height);
-    HDC screen = GetDC(nullptr);
-    GetDIBits(screen, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
-    DeleteObject(bitmap);
-    return pixels;
-}
-
-void SaveScreenshot(HWND window, const std::string& name)
-{
-    CreateDirectoryA("C:\\hushmark", nullptr);
-    CreateDirectoryA(Screens.c_str(), nullptr);
-    RECT box;
-    GetWindowRect(window, &box);
-    const std::vector<char> pixels = Pixels(box, 24);
-    BITMAPINFOHEADER header{};
-    header.biSize = sizeof header;
-    header.biWidth = box.right - box.left;
-    header.biHeight = box.bottom - box.top;
-    header.biPlanes = 1;
-    header.biBitCount = 24;
-    header.biCompression = BI_RGB;
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof header;
-    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
-    std::ofstream out(Screens + name + ".bmp", std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&file), sizeof file);
-    out.write(reinterpret_cast<const char*>(&header), sizeof header);
-    out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
-}
-
 class ResultsWindow : public testing::Test {
 protected:
     static void SetUpTestSuite()
@@ -159,16 +83,9 @@ protected:
         for (const char* name : Ordinary)
             Plant(*FindSeedPlan(name));
 
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        std::string command = "\"" + Tree + "Hushmark.exe\"";
-        ASSERT_TRUE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, Tree.c_str(),
-                                   &startup, &Process));
-        WaitForInputIdle(Process.hProcess, 60000);
-        ASSERT_TRUE(WaitFor([] {
-            Main = FindWindowA("THushmarkMain", "Hushmark");
-            return Main && IsWindowVisible(Main);
-        }, 60000)) << "the main window did not appear";
+        ASSERT_TRUE(StartProgram(Process));
+        Main = WaitForMainWindow();
+        ASSERT_NE(Main, nullptr) << "the main window did not appear";
         Results = FindWindowA("THushmarkResults", nullptr);
         ASSERT_NE(Results, nullptr);
         Output = FindWindowExA(Results, nullptr, "ListBox", "Output");
@@ -181,7 +98,7 @@ protected:
         const std::string initial = Text(status);
         PostMessageA(FindWindowExA(Main, nullptr, "HmImageButton", "scan"), BM_CLICK, 0, 0);
         // The main window's status line changes when the scan has ended.
-        const bool ended = WaitFor([&] { return Text(status) != initial; }, 300000);
+        const bool ended = WaitUntil([&] { return Text(status) != initial; }, 300000);
         if (!ended) {
             SaveScreenshot(GetDesktopWindow(), "results-scan-did-not-end");
             HWND box = Dialog(nullptr, 100);
@@ -191,16 +108,7 @@ protected:
         Settle();
     }
 
-    static void TearDownTestSuite()
-    {
-        if (Process.hProcess && WaitForSingleObject(Process.hProcess, 0) == WAIT_TIMEOUT) {
-            PostMessageA(Main, WM_CLOSE, 0, 0);
-            if (WaitForSingleObject(Process.hProcess, 20000) == WAIT_TIMEOUT)
-                TerminateProcess(Process.hProcess, 1);
-        }
-        CloseHandle(Process.hThread);
-        CloseHandle(Process.hProcess);
-    }
+    static void TearDownTestSuite() { StopProgram(Process, Main); }
 
     static int Rows() { return static_cast<int>(SendMessageA(Output, LB_GETCOUNT, 0, 0)); }
 
@@ -275,9 +183,8 @@ protected:
     // Every message posted so far has been handled.
     static void Settle()
     {
-        DWORD_PTR result;
-        SendMessageTimeoutA(Output, WM_NULL, 0, 0, SMTO_BLOCK, 10000, &result);
-        SendMessageTimeoutA(Results, WM_NULL, 0, 0, SMTO_BLOCK, 10000, &result);
+        Responds(Output, 10000);
+        Responds(Results, 10000);
         Sleep(200);
     }
 
@@ -294,34 +201,13 @@ protected:
 
     static HWND Window(const char* className, const char* caption, int milliseconds)
     {
-        HWND found = nullptr;
-        WaitFor([&] {
-            found = nullptr;
-            for (HWND window = FindWindowExA(nullptr, nullptr, className, caption); window && !found;
-                 window = FindWindowExA(nullptr, window, className, caption)) {
-                DWORD process = 0;
-                GetWindowThreadProcessId(window, &process);
-                if (process == Process.dwProcessId && IsWindowVisible(window))
-                    found = window;
-            }
-            return found != nullptr;
-        }, milliseconds);
-        return found;
-    }
-
-    static std::string DialogText(HWND dialog)
-    {
-        std::string all;
-        for (HWND child = FindWindowExA(dialog, nullptr, "Static", nullptr); child;
-             child = FindWindowExA(dialog, child, "Static", nullptr))
-            all += Text(child);
-        return all;
+        return WaitForWindow(Process.dwProcessId, className, caption, milliseconds);
     }
 
     static void Answer(HWND dialog, int button)
     {
-        PostMessageA(GetDlgItem(dialog, button), BM_CLICK, 0, 0);
-        WaitFor([&] { return !IsWindow(dialog); }, 10000);
+        PressDialogButton(dialog, button);
+        WaitUntil([&] { return !IsWindow(dialog); }, 10000);
         Settle();
     }
 
@@ -333,14 +219,14 @@ protected:
         PostMessageA(Output, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(at.x, at.y));
         PostMessageA(Output, WM_RBUTTONUP, 0, MAKELPARAM(at.x, at.y));
         HWND menu = nullptr;
-        ASSERT_TRUE(WaitFor([&] {
+        ASSERT_TRUE(WaitUntil([&] {
             menu = FindWindowA("#32768", nullptr);
             return menu && IsWindowVisible(menu);
         }, 10000)) << "no pop-up menu";
         for (int i = 0; i < entry; ++i)
             PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
         PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
-        WaitFor([&] { return !IsWindowVisible(menu); }, 10000);
+        WaitUntil([&] { return !IsWindowVisible(menu); }, 10000);
         Settle();
     }
 
@@ -358,7 +244,7 @@ protected:
         const std::string path = Exports + name;
         SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
         PostMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
-        ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }, 15000)) << "the save dialog stayed open";
+        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }, 15000)) << "the save dialog stayed open";
         Settle();
     }
 
@@ -496,7 +382,7 @@ TEST_F(ResultsWindow, ARiskyEntryAsksFirst)
     warning = Dialog("Warning!");
     ASSERT_NE(warning, nullptr) << "no warning the second time";
     Answer(warning, IDYES);
-    ASSERT_TRUE(WaitFor([&] { return Rows() == rows - 1; }, 30000));
+    ASSERT_TRUE(WaitUntil([&] { return Rows() == rows - 1; }, 30000));
     EXPECT_EQ(Find("TFavorites"), -1);
     for (const std::string& problem : Verify(*FindSeedPlan("TFavorites")))
         ADD_FAILURE() << problem;
@@ -519,7 +405,7 @@ TEST_F(ResultsWindow, SolveAllFromTheMenuSolvesOnlyTheTicked)
     Menu(0, 2);  // "Solve", "Solve All"
     // A question to restart would only come from an entry that was not ticked.
     EXPECT_EQ(Dialog("Question", 2000), nullptr);
-    ASSERT_TRUE(WaitFor([&] { return Rows() == static_cast<int>(before.size()) - 2; }, 60000));
+    ASSERT_TRUE(WaitUntil([&] { return Rows() == static_cast<int>(before.size()) - 2; }, 60000));
     std::vector<std::string> want;
     for (const std::string& title : before)
         if (title != TitleOf("TRASAutoDial") && title != TitleOf("TRegistryStreams"))
@@ -551,7 +437,7 @@ TEST_F(ResultsWindow, ADoubleClickSolvesTheEntry)
     PostMessageA(Output, WM_LBUTTONUP, 0, at);
     PostMessageA(Output, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
     PostMessageA(Output, WM_LBUTTONUP, 0, at);
-    ASSERT_TRUE(WaitFor([&] { return Rows() == rows - 1; }, 30000));
+    ASSERT_TRUE(WaitUntil([&] { return Rows() == rows - 1; }, 30000));
     EXPECT_EQ(Find("TCookies"), -1);
     for (const std::string& problem : Verify(*FindSeedPlan("TCookies")))
         ADD_FAILURE() << problem;
@@ -566,7 +452,7 @@ TEST_F(ResultsWindow, F1OpensTheHelp)
     ASSERT_NE(help, nullptr) << "no help window";
     EXPECT_EQ(Dialog(nullptr, 0), nullptr) << "a message instead of the help";
     PostMessageA(help, WM_CLOSE, 0, 0);
-    WaitFor([&] { return !IsWindowVisible(help); }, 10000);
+    WaitUntil([&] { return !IsWindowVisible(help); }, 10000);
 }
 
 TEST_F(ResultsWindow, ExportWritesEveryEntryReplacingTheFile)
@@ -618,7 +504,7 @@ TEST_F(ResultsWindow, ClearListEmptiesTheListOnly)
     const int rows = Rows();
     ASSERT_GT(rows, 0);
     Menu(0, 4);  // "Solve", "Solve All", "Export...", "Clear List": the separator is skipped
-    ASSERT_TRUE(WaitFor([] { return Rows() == 0; }, 10000));
+    ASSERT_TRUE(WaitUntil([] { return Rows() == 0; }, 10000));
     EXPECT_EQ(Text(Status), status);
     EXPECT_EQ(GetPrivateProfileIntA("TAutoCompletePWDs", "Solved", 0, Info.c_str()), 0);
     EXPECT_TRUE(VerifyAllPresent(*FindSeedPlan("TAutoCompletePWDs")).empty());
@@ -633,7 +519,7 @@ TEST_F(ResultsWindow, ASolvedEntryIsNotListedByTheNextScan)
     auto rescan = [] {
         SendMessageA(Status, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("-"));
         PostMessageA(FindWindowExA(Main, nullptr, "HmImageButton", "scan"), BM_CLICK, 0, 0);
-        ASSERT_TRUE(WaitFor([] { return Text(Status) != "-"; }, 300000)) << "the scan did not end";
+        ASSERT_TRUE(WaitUntil([] { return Text(Status) != "-"; }, 300000)) << "the scan did not end";
         Settle();
     };
     rescan();
@@ -644,7 +530,7 @@ TEST_F(ResultsWindow, ASolvedEntryIsNotListedByTheNextScan)
     HWND warning = Dialog("Warning!");
     ASSERT_NE(warning, nullptr);
     Answer(warning, IDYES);
-    ASSERT_TRUE(WaitFor([] { return Find("TAutoCompleteForms") == -1; }, 30000));
+    ASSERT_TRUE(WaitUntil([] { return Find("TAutoCompleteForms") == -1; }, 30000));
     ClickRow(0, 120);
 
     rescan();
@@ -660,7 +546,7 @@ TEST_F(ResultsWindow, ASolvedEntryIsNotListedByTheNextScan)
 TEST_F(ResultsWindow, ExitOnlyHides)
 {
     Press("exit1");
-    ASSERT_TRUE(WaitFor([] { return !IsWindowVisible(Results); }, 10000));
+    ASSERT_TRUE(WaitUntil([] { return !IsWindowVisible(Results); }, 10000));
     EXPECT_TRUE(IsWindow(Results));
     EXPECT_TRUE(IsWindowVisible(Main));
 }

@@ -7,6 +7,7 @@ build=$1
 # Keys are typed only on the sandbox's own display, never on a desktop someone works at.
 unset DISPLAY
 here=$(cd "$(dirname "$0")" && pwd)
+. "$here/screenshots.sh"
 keys="$HUSHMARK_SANDBOX/prefix/drive_c/hushmark/keys"
 mkdir -p "$keys"
 rm -f "$keys"/request-* "$keys"/done-*
@@ -42,8 +43,5 @@ server=$!
 rc=$?
 kill "$server" 2>/dev/null
 wait "$server" 2>/dev/null
-mkdir -p "$build/screenshots"
-for shot in "$HUSHMARK_SANDBOX"/prefix/drive_c/hushmark/screens/options-*.bmp; do
-    [ -f "$shot" ] && convert "$shot" "$build/screenshots/$(basename "${shot%.bmp}").png"
-done
+keep_screenshots "$build" 'options-*'
 exit $rc

@@ -4,10 +4,8 @@
 set -u
 build=$1
 here=$(cd "$(dirname "$0")" && pwd)
+. "$here/screenshots.sh"
 "$here/../../tools/wine-run" "$build/bin/ResultsWindowTest.exe"
 rc=$?
-mkdir -p "$build/screenshots"
-for shot in "$HUSHMARK_SANDBOX"/prefix/drive_c/hushmark/screens/results-*.bmp; do
-    [ -f "$shot" ] && convert "$shot" "$build/screenshots/$(basename "${shot%.bmp}").png"
-done
+keep_screenshots "$build" 'results-*'
 exit $rc

@@ -4,10 +4,8 @@
 set -u
 build=$1
 here=$(cd "$(dirname "$0")" && pwd)
+. "$here/screenshots.sh"
 "$here/../../tools/wine-run" "$build/bin/MainWindowTest.exe"
 rc=$?
-mkdir -p "$build/screenshots"
-for shot in "$HUSHMARK_SANDBOX"/prefix/drive_c/hushmark/screens/*.bmp; do
-    [ -f "$shot" ] && convert "$shot" "$build/screenshots/$(basename "${shot%.bmp}").png"
-done
+keep_screenshots "$build" '*'
 exit $rc
