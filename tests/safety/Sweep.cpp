@@ -313,6 +313,19 @@ std::string DumpKeyOf(const std::string& effectPath)
     return key;
 }
 
+// An effect's path as the drive's state names it: a base ending in a backslash joined
+// to a tail beginning with one gives "C:\\x", which the system reads as "C:\x".
+std::string FilePath(const std::string& path)
+{
+    std::string clean;
+    for (size_t i = 0; i < path.size(); ++i)
+        if (!(path[i] == '\\' && i > 1 && path[i - 1] == '\\'))
+            clean += path[i];
+    while (clean.size() > 3 && clean.back() == '\\')
+        clean.pop_back();
+    return Upper(clean);
+}
+
 struct Allowed {
     std::set<std::string> Files, Folders, Keys, Values;
     bool RebootList = false;
@@ -323,9 +336,9 @@ struct Allowed {
             switch (effect.Kind) {
             case EffectKind::DeleteFile:
             case EffectKind::TruncateFile:
-            case EffectKind::WriteIni: Files.insert(Upper(effect.Path)); break;
+            case EffectKind::WriteIni: Files.insert(FilePath(effect.Path)); break;
             case EffectKind::DeleteOnReboot: RebootList = true; break;
-            case EffectKind::RemoveFolder: Folders.insert(Upper(effect.Path)); break;
+            case EffectKind::RemoveFolder: Folders.insert(FilePath(effect.Path)); break;
             case EffectKind::DeleteKey:
             case EffectKind::ClearTree: Keys.insert(DumpKeyOf(effect.Path)); break;
             case EffectKind::DeleteValue:
