@@ -10,6 +10,7 @@
 #include "ui/Resource.h"
 #include "ui/ScheduleThreads.h"
 #include "ui/SkinLayout.h"
+#include "ui/SkinnedForm.h"
 #include "ui/TrayIcon.h"
 #include "ui/Unit2.h"
 #include "ui/Unit4.h"
@@ -28,8 +29,6 @@ std::string GetText(HWND window)
     return text;
 }
 
-const COLORREF Ink = RGB(0x1b, 0x2a, 0x3a);
-const COLORREF Page = RGB(0xf2, 0xf5, 0xf9);
 // Corner ellipse of the window's rounded shape.
 const int CornerEllipse = 62;
 
@@ -76,12 +75,6 @@ HICON ProgramIcon(int size)
         LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON, size, size, LR_SHARED));
 }
 
-HFONT MakeFont(bool bold)
-{
-    return CreateFontA(-12, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Tahoma");
-}
-
 }  // namespace
 
 const char* const MainHelpTopic = "::/Source\\Introducing the Hushmark\\Introduction.htm";
@@ -111,8 +104,8 @@ void TMainForm::Create()
     // The program's own icon on the taskbar button and in Alt+Tab.
     SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(ProgramIcon(32)));
     SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ProgramIcon(16)));
-    BoldFont = MakeFont(true);
-    PlainFont = MakeFont(false);
+    BoldFont = MakeFont(-12, FW_BOLD, "Tahoma");
+    PlainFont = MakeFont(-12, FW_NORMAL, "Tahoma");
 
     scan.Create(Handle(), "scan", MainSkin::scan, IDC_MAIN_SCAN, &Back);
     panic.Create(Handle(), "panic", MainSkin::panic, IDC_MAIN_PANIC, &Back);
@@ -134,9 +127,7 @@ void TMainForm::Create()
 
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
-    Tips = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr, GetModuleHandleA(nullptr),
-                           nullptr);
+    Tips = CreateHintTips(Handle());
     AddHint(scan, "Get the list of privacy leaks on your PC");
     AddHint(panic, "Quickly delete ALL hidden risk information on your PC");
     AddHint(options, "Change settings of Hushmark");
@@ -146,10 +137,7 @@ void TMainForm::Create()
     AddHint(exit1, "Exit Hushmark");
     AddHint(privacy_meter, "This indicator shows current overall level of privacy on your PC");
 
-    // The region belongs to the window from here on; Windows deletes it.
-    SetWindowRgn(Handle(), CreateRoundRectRgn(0, 0, MainSkin::Width + 1, MainSkin::Height + 1, CornerEllipse,
-                                              CornerEllipse),
-                 FALSE);
+    SetRoundCorners(Handle(), MainSkin::Width, MainSkin::Height, CornerEllipse);
     Centre();
     CreateTrayIcon();
     FScanner = std::make_unique<TScanner>(FFolder + "info.ini", FOptions);
@@ -187,20 +175,7 @@ void TMainForm::CreateTrayIcon()
     SetMenuDefaultItem(TrayMenu, IDM_TRAY_SHOW, FALSE);
 }
 
-void TMainForm::AddHint(TImageButton& button, const char* hint)
-{
-    button.HintText = hint;
-    if (!Tips)
-        return;
-    // The old size of TOOLINFO, which every version of the common controls accepts.
-    TOOLINFOA tool{};
-    tool.cbSize = TTTOOLINFOA_V1_SIZE;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = Handle();
-    tool.uId = reinterpret_cast<UINT_PTR>(button.Handle());
-    tool.lpszText = const_cast<char*>(button.HintText.c_str());
-    SendMessageA(Tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-}
+void TMainForm::AddHint(TImageButton& button, const char* hint) { ::AddHint(Tips, Handle(), button, hint); }
 
 void TMainForm::SetHintLine(const std::string& text)
 {
@@ -264,9 +239,8 @@ void TMainForm::Centre()
 {
     RECT work;
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    SetWindowPos(Handle(), nullptr, work.left + (work.right - work.left - MainSkin::Width) / 2,
-                 work.top + (work.bottom - work.top - MainSkin::Height) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const POINT corner = CentredIn(work, MainSkin::Width, MainSkin::Height);
+    SetWindowPos(Handle(), nullptr, corner.x, corner.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TMainForm::ShowCentred()
@@ -321,28 +295,12 @@ void TMainForm::scanClick()
 
 void TMainForm::DrawText(const DRAWITEMSTRUCT& item) const
 {
-    const RECT& box = item.rcItem;
-    const int width = box.right - box.left, height = box.bottom - box.top;
-    POINT origin = {0, 0};
-    MapWindowPoints(item.hwndItem, Handle(), &origin, 1);
-    if (!Back.Empty()) {
-        HDC memory = CreateCompatibleDC(item.hDC);
-        HGDIOBJ old = SelectObject(memory, Back.Handle());
-        BitBlt(item.hDC, box.left, box.top, width, height, memory, origin.x, origin.y, SRCCOPY);
-        SelectObject(memory, old);
-        DeleteDC(memory);
-    } else {
-        HBRUSH page = CreateSolidBrush(Page);
-        FillRect(item.hDC, &box, page);
-        DeleteObject(page);
-    }
+    DrawSkinBehind(Handle(), Back, item);
     char text[512];
     GetWindowTextA(item.hwndItem, text, sizeof text);
     const bool line = item.hwndItem == Status || item.hwndItem == Hint;
-    HGDIOBJ oldFont = SelectObject(item.hDC, line ? BoldFont : PlainFont);
-    SetBkMode(item.hDC, TRANSPARENT);
-    SetTextColor(item.hDC, Ink);
-    RECT inner = box;
+    HGDIOBJ oldFont = PrepareSkinText(item.hDC, line ? BoldFont : PlainFont);
+    RECT inner = item.rcItem;
     if (item.hwndItem == Status)
         inner.left += 12;
     ::DrawTextA(item.hDC, text, -1, &inner,
@@ -356,17 +314,8 @@ LRESULT TMainForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_PAINT: {
         PAINTSTRUCT paint;
         HDC dc = BeginPaint(Handle(), &paint);
-        if (!Back.Empty()) {
-            HDC memory = CreateCompatibleDC(dc);
-            HGDIOBJ old = SelectObject(memory, Back.Handle());
-            BitBlt(dc, 0, 0, MainSkin::Width, MainSkin::Height, memory, 0, 0, SRCCOPY);
-            SelectObject(memory, old);
-            DeleteDC(memory);
-        } else {
-            HBRUSH page = CreateSolidBrush(Page);
-            FillRect(dc, &paint.rcPaint, page);
-            DeleteObject(page);
-        }
+        const RECT all = {0, 0, MainSkin::Width, MainSkin::Height};
+        DrawSkin(dc, Back, all, 0, 0);
         EndPaint(Handle(), &paint);
         return 0;
     }
@@ -378,16 +327,9 @@ LRESULT TMainForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DRAWITEM:
         DrawText(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         return TRUE;
-    case WM_NCHITTEST: {
+    case WM_NCHITTEST:
         // Only the background drags the window; buttons and texts keep their own clicks.
-        const LRESULT hit = TWindow::WndProc(message, wParam, lParam);
-        if (hit != HTCLIENT)
-            return hit;
-        POINT point = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-        ScreenToClient(Handle(), &point);
-        HWND child = ChildWindowFromPointEx(Handle(), point, CWP_SKIPINVISIBLE);
-        return !child || child == Handle() ? HTCAPTION : HTCLIENT;
-    }
+        return DragByBackground(Handle(), TWindow::WndProc(message, wParam, lParam), lParam);
     case WM_COMMAND:
         if (Command(LOWORD(wParam)))
             return 0;

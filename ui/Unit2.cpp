@@ -6,6 +6,7 @@
 #include "primitives/Errors.h"
 #include "ui/Keyboard.h"
 #include "ui/Schedule.h"
+#include "ui/SkinnedForm.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -88,10 +89,16 @@ void StorePosition(HWND list, uint8_t& field)
         field = static_cast<uint8_t>(index);
 }
 
-HFONT MakeFont(int height, int weight)
+// A day of the month and a day of the week exclude each other: choosing one clears and
+// locks the other, and choosing "any" frees it again.
+void LockPartner(HWND chosen, HWND partner)
 {
-    return CreateFontA(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Tahoma");
+    if (Selected(chosen) > 0) {
+        Select(partner, 0);
+        EnableWindow(partner, FALSE);
+    } else {
+        EnableWindow(partner, TRUE);
+    }
 }
 
 }  // namespace
@@ -134,9 +141,9 @@ void TOptionsForm::Create()
                  nullptr, 0);
     // Owned by the main window, as the caller of its modal loop.
     SetWindowLongPtrA(Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(Main.Handle()));
-    Font = MakeFont(-11, FW_NORMAL);
-    BoldFont = MakeFont(-11, FW_BOLD);
-    NameFont = MakeFont(-20, FW_BOLD);
+    Font = MakeFont(-11, FW_NORMAL, "Tahoma");
+    BoldFont = MakeFont(-11, FW_BOLD, "Tahoma");
+    NameFont = MakeFont(-20, FW_BOLD, "Tahoma");
 
     const DWORD tab = WS_TABSTOP;
     HWND pages = AddControl(-1, WC_TABCONTROLA, "", WS_CLIPSIBLINGS | tab, PageFrame.left, PageFrame.top,
@@ -276,9 +283,8 @@ void TOptionsForm::ShowModal(TOptionsPage page)
     RECT main, box;
     GetWindowRect(owner, &main);
     GetWindowRect(Handle(), &box);
-    const int width = box.right - box.left, height = box.bottom - box.top;
-    SetWindowPos(Handle(), HWND_TOP, main.left + (main.right - main.left - width) / 2,
-                 main.top + (main.bottom - main.top - height) / 2, 0, 0, SWP_NOSIZE);
+    const POINT corner = CentredIn(main, box.right - box.left, box.bottom - box.top);
+    SetWindowPos(Handle(), HWND_TOP, corner.x, corner.y, 0, 0, SWP_NOSIZE);
     Open = true;
     Closing = false;
     EnableWindow(owner, FALSE);
@@ -511,27 +517,9 @@ void TOptionsForm::monthChange()
     ResetDaysCount(DaysInMonth(month, year));
 }
 
-void TOptionsForm::dayChange()
-{
-    HWND weekday = Item(IDC_OPT_WEEKDAY);
-    if (Selected(Item(IDC_OPT_DAY)) > 0) {
-        Select(weekday, 0);
-        EnableWindow(weekday, FALSE);
-    } else {
-        EnableWindow(weekday, TRUE);
-    }
-}
+void TOptionsForm::dayChange() { LockPartner(Item(IDC_OPT_DAY), Item(IDC_OPT_WEEKDAY)); }
 
-void TOptionsForm::weekdayChange()
-{
-    HWND day = Item(IDC_OPT_DAY);
-    if (Selected(Item(IDC_OPT_WEEKDAY)) > 0) {
-        Select(day, 0);
-        EnableWindow(day, FALSE);
-    } else {
-        EnableWindow(day, TRUE);
-    }
-}
+void TOptionsForm::weekdayChange() { LockPartner(Item(IDC_OPT_WEEKDAY), Item(IDC_OPT_DAY)); }
 
 void TOptionsForm::PanicHotKeyClick()
 {

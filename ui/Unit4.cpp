@@ -5,6 +5,7 @@
 #include "primitives/WholeFiles.h"
 #include "ui/Icons.h"
 #include "ui/SkinLayout.h"
+#include "ui/SkinnedForm.h"
 #include "ui/Unit1.h"
 #include "ui/Wrapping.h"
 
@@ -23,35 +24,13 @@ namespace {
 
 // Corner ellipse of the window's rounded shape.
 const int CornerEllipse = 39;
-const COLORREF Ink = RGB(0x1b, 0x2a, 0x3a);
-const COLORREF Page = RGB(0xf2, 0xf5, 0xf9);
 // A list box keeps a row's height in one byte.
 const int MaxRowHeight = 255;
 // Posted to itself on a double click, so that solving runs after the list box has
 // finished with the click.
 const UINT WM_SOLVE_SELECTED = WM_APP + 20;
 
-HFONT ListFontOf(bool bold)
-{
-    return CreateFontA(-11, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
-                       "MS Sans Serif");
-}
-
-void DrawBackground(HDC dc, const TPicture& back, const RECT& box, int sourceX, int sourceY)
-{
-    if (back.Empty()) {
-        HBRUSH page = CreateSolidBrush(Page);
-        FillRect(dc, &box, page);
-        DeleteObject(page);
-        return;
-    }
-    HDC memory = CreateCompatibleDC(dc);
-    HGDIOBJ old = SelectObject(memory, back.Handle());
-    BitBlt(dc, box.left, box.top, box.right - box.left, box.bottom - box.top, memory, sourceX, sourceY, SRCCOPY);
-    SelectObject(memory, old);
-    DeleteDC(memory);
-}
+HFONT ListFontOf(bool bold) { return MakeFont(-11, bold ? FW_BOLD : FW_NORMAL, "MS Sans Serif"); }
 
 void TextAt(HDC dc, int x, int y, const std::string& text)
 {
@@ -132,34 +111,17 @@ void TResultsForm::Create()
     AppendMenuA(OutputPopup, MF_STRING, IDM_RESULTS_EXPORT, "Export...");
     AppendMenuA(OutputPopup, MF_STRING, IDM_RESULTS_CLEAR_LIST, "Clear List");
 
-    Tips = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr, GetModuleHandleA(nullptr),
-                           nullptr);
+    Tips = CreateHintTips(Handle());
     AddHint(solve_all, "Solves all checked problems");
     AddHint(solve, "Solves one selected problem");
     AddHint(export1, "Exports the list of problems into the text file");
     AddHint(exit1, "Close this window");
 
-    // The region belongs to the window from here on; Windows deletes it.
-    SetWindowRgn(Handle(),
-                 CreateRoundRectRgn(0, 0, ResultsSkin::Width + 1, ResultsSkin::Height + 1, CornerEllipse, CornerEllipse),
-                 FALSE);
+    SetRoundCorners(Handle(), ResultsSkin::Width, ResultsSkin::Height, CornerEllipse);
     UpdateStatus();
 }
 
-void TResultsForm::AddHint(TImageButton& button, const char* hint)
-{
-    button.HintText = hint;
-    if (!Tips)
-        return;
-    TOOLINFOA tool{};
-    tool.cbSize = TTTOOLINFOA_V1_SIZE;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = Handle();
-    tool.uId = reinterpret_cast<UINT_PTR>(button.Handle());
-    tool.lpszText = const_cast<char*>(button.HintText.c_str());
-    SendMessageA(Tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-}
+void TResultsForm::AddHint(TImageButton& button, const char* hint) { ::AddHint(Tips, Handle(), button, hint); }
 
 TPicture TResultsForm::Load(const char* file) const
 {
@@ -184,9 +146,8 @@ void TResultsForm::CentreOnMain()
 {
     RECT main;
     GetWindowRect(Main.Handle(), &main);
-    SetWindowPos(Handle(), nullptr, main.left + (main.right - main.left - ResultsSkin::Width) / 2,
-                 main.top + (main.bottom - main.top - ResultsSkin::Height) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const POINT corner = CentredIn(main, ResultsSkin::Width, ResultsSkin::Height);
+    SetWindowPos(Handle(), nullptr, corner.x, corner.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TResultsForm::ClearAndShow()
@@ -482,12 +443,10 @@ void TResultsForm::Help()
 void TResultsForm::DrawStatus(const DRAWITEMSTRUCT& item) const
 {
     const RECT& box = item.rcItem;
-    POINT origin = {0, 0};
-    MapWindowPoints(item.hwndItem, Handle(), &origin, 1);
-    DrawBackground(item.hDC, Back, box, origin.x, origin.y);
+    DrawSkinBehind(Handle(), Back, item);
     char text[512] = {};
     GetWindowTextA(item.hwndItem, text, sizeof text);
-    HGDIOBJ oldFont = SelectObject(item.hDC, StatusFont);
+    HGDIOBJ oldFont = PrepareSkinText(item.hDC, StatusFont);
     // Where the system's font is wider than the skin allows, the line is drawn narrower
     // rather than cut: its figures are what the user reads.
     HFONT narrow = nullptr;
@@ -504,8 +463,6 @@ void TResultsForm::DrawStatus(const DRAWITEMSTRUCT& item) const
         if (narrow)
             SelectObject(item.hDC, narrow);
     }
-    SetBkMode(item.hDC, TRANSPARENT);
-    SetTextColor(item.hDC, Ink);
     RECT inner = box;
     DrawTextA(item.hDC, text, -1, &inner, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
     SelectObject(item.hDC, oldFont);
@@ -520,22 +477,15 @@ LRESULT TResultsForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         PAINTSTRUCT paint;
         HDC dc = BeginPaint(Handle(), &paint);
         const RECT all = {0, 0, ResultsSkin::Width, ResultsSkin::Height};
-        DrawBackground(dc, Back, all, 0, 0);
+        DrawSkin(dc, Back, all, 0, 0);
         EndPaint(Handle(), &paint);
         return 0;
     }
     case WM_ERASEBKGND:
         return 1;
-    case WM_NCHITTEST: {
+    case WM_NCHITTEST:
         // Only the background drags the window; buttons, texts and the list keep their clicks.
-        const LRESULT hit = TWindow::WndProc(message, wParam, lParam);
-        if (hit != HTCLIENT)
-            return hit;
-        POINT point = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-        ScreenToClient(Handle(), &point);
-        HWND child = ChildWindowFromPointEx(Handle(), point, CWP_SKIPINVISIBLE);
-        return !child || child == Handle() ? HTCAPTION : HTCLIENT;
-    }
+        return DragByBackground(Handle(), TWindow::WndProc(message, wParam, lParam), lParam);
     case TImageButton::WM_HINT: {
         const TImageButton& button = *reinterpret_cast<const TImageButton*>(lParam);
         Main.DisplayHint(wParam ? button.HintText : std::string());
