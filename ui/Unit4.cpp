@@ -250,7 +250,10 @@ void TResultsForm::OutputDrawItem(const DRAWITEMSTRUCT& item) const
     DrawIssueIcon(dc, scanner.GetIcon(name), left + 31, middle - 18);
 
     HGDIOBJ oldFont = SelectObject(dc, TitleFont);
-    TextAt(dc, left + 76, top + 5, scanner.GetTitle(name));
+    // A title wider than the row ends in an ellipsis rather than in the middle of a word.
+    const std::string title = scanner.GetTitle(name);
+    RECT titleBox = {left + 76, top + 5, box.right - 4, top + 5 + FontHeight};
+    DrawTextA(dc, title.c_str(), -1, &titleBox, DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
     SelectObject(dc, ListFont);
     const std::vector<std::string> lines = WrapDescription(scanner.GetInfo(name), ListWrapWidth);
     for (size_t i = 1; i <= lines.size(); ++i)
