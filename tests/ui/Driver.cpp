@@ -144,6 +144,23 @@ void PressDialogButton(HWND dialog, int button)
     PostMessageA(control, BM_CLICK, 0, 0);
 }
 
+testing::AssertionResult IsSkinned(HWND window, int width, int height)
+{
+    RECT client;
+    GetClientRect(window, &client);
+    if (client.right != width || client.bottom != height)
+        return testing::AssertionFailure() << "the client area is " << client.right << " x " << client.bottom
+                                           << ", the skin " << width << " x " << height;
+    if (GetWindowLongA(window, GWL_STYLE) & WS_CAPTION)
+        return testing::AssertionFailure() << "the window has a caption";
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    const int shape = GetWindowRgn(window, region);
+    DeleteObject(region);
+    if (shape != COMPLEXREGION)
+        return testing::AssertionFailure() << "the corners are not rounded";
+    return testing::AssertionSuccess();
+}
+
 void Click(HWND control)
 {
     RECT box;

@@ -3,6 +3,7 @@
 // the program, and waiting with this thread's messages flowing.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <functional>
@@ -30,6 +31,9 @@ int CountWindows(DWORD process, const char* className, const char* title);
 // The texts of a dialog's static controls, joined by new lines.
 std::string DialogText(HWND dialog);
 void PressDialogButton(HWND dialog, int button);
+
+// Shaped by its skin: the client area is the skin's size, no caption, rounded corners.
+testing::AssertionResult IsSkinned(HWND window, int width, int height);
 
 // A left click at the control's centre, as the mouse would send it.
 void Click(HWND control);
