@@ -89,6 +89,19 @@ void StorePosition(HWND list, uint8_t& field)
         field = static_cast<uint8_t>(index);
 }
 
+// Each row of the scheduled list keeps the index of its issue in the low word of its data.
+template <class Visit>
+void ForEachScheduledRow(HWND items, const TIssueList& issues, Visit visit)
+{
+    const int rows = static_cast<int>(SendMessageA(items, LB_GETCOUNT, 0, 0));
+    for (int row = 0; row < rows; ++row) {
+        const LPARAM data = SendMessageA(items, LB_GETITEMDATA, static_cast<WPARAM>(row), 0);
+        const size_t index = static_cast<size_t>(data & 0xFFFF);
+        if (index < issues.size())
+            visit(row, data, index, issues[index]->ClassName());
+    }
+}
+
 // A day of the month and a day of the week exclude each other: choosing one clears and
 // locks the other, and choosing "any" frees it again.
 void LockPartner(HWND chosen, HWND partner)
@@ -355,17 +368,12 @@ void TOptionsForm::SetOptionsToGUI()
     Check(Item(IDC_OPT_SCHEDULEWORK), options.ScheduleWork);
     ShowHotKeyText();
     HWND items = Item(IDC_OPT_SCHEDULEDITEMS);
-    const TIssueList& issues = Main.Scanner().AllIssues;
-    const int rows = static_cast<int>(SendMessageA(items, LB_GETCOUNT, 0, 0));
-    for (int row = 0; row < rows; ++row) {
-        const LPARAM data = SendMessageA(items, LB_GETITEMDATA, static_cast<WPARAM>(row), 0);
-        const size_t index = static_cast<size_t>(data & 0xFFFF);
-        if (index >= issues.size())
-            continue;
-        const bool ticked = Main.Scanner().GetScheduleSolve(issues[index]->ClassName());
-        SendMessageA(items, LB_SETITEMDATA, static_cast<WPARAM>(row),
-                     static_cast<LPARAM>(index) | (ticked ? ScheduledTick : 0));
-    }
+    ForEachScheduledRow(items, Main.Scanner().AllIssues,
+                        [&](int row, LPARAM, size_t index, const char* className) {
+                            const bool ticked = Main.Scanner().GetScheduleSolve(className);
+                            SendMessageA(items, LB_SETITEMDATA, static_cast<WPARAM>(row),
+                                         static_cast<LPARAM>(index) | (ticked ? ScheduledTick : 0));
+                        });
     InvalidateRect(items, nullptr, TRUE);
     Select(Item(IDC_OPT_MINUTE), options.Minute);
     Select(Item(IDC_OPT_HOUR), options.Hour);
@@ -385,15 +393,10 @@ void TOptionsForm::GetOptionsFromGUI()
     options.RunMinim = Checked(Item(IDC_OPT_RUNMINIM));
     options.AskPanic = Checked(Item(IDC_OPT_ASK));
     options.ScheduleWork = Checked(Item(IDC_OPT_SCHEDULEWORK));
-    HWND items = Item(IDC_OPT_SCHEDULEDITEMS);
-    const TIssueList& issues = Main.Scanner().AllIssues;
-    const int rows = static_cast<int>(SendMessageA(items, LB_GETCOUNT, 0, 0));
-    for (int row = 0; row < rows; ++row) {
-        const LPARAM data = SendMessageA(items, LB_GETITEMDATA, static_cast<WPARAM>(row), 0);
-        const size_t index = static_cast<size_t>(data & 0xFFFF);
-        if (index < issues.size())
-            Main.Scanner().SetScheduleSolve(issues[index]->ClassName(), (data & ScheduledTick) != 0);
-    }
+    ForEachScheduledRow(Item(IDC_OPT_SCHEDULEDITEMS), Main.Scanner().AllIssues,
+                        [&](int, LPARAM data, size_t, const char* className) {
+                            Main.Scanner().SetScheduleSolve(className, (data & ScheduledTick) != 0);
+                        });
     StorePosition(Item(IDC_OPT_MINUTE), options.Minute);
     StorePosition(Item(IDC_OPT_HOUR), options.Hour);
     StorePosition(Item(IDC_OPT_DAY), options.Day);
