@@ -20,6 +20,15 @@ void DrawSkin(HDC dc, const TPicture& back, const RECT& box, int sourceX, int so
     DeleteDC(memory);
 }
 
+void PaintSkin(HWND form, const TPicture& back, int width, int height)
+{
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(form, &paint);
+    const RECT all = {0, 0, width, height};
+    DrawSkin(dc, back, all, 0, 0);
+    EndPaint(form, &paint);
+}
+
 void DrawSkinBehind(HWND form, const TPicture& back, const DRAWITEMSTRUCT& item)
 {
     POINT origin = {0, 0};

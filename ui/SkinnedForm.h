@@ -14,6 +14,8 @@ const COLORREF SkinPage = RGB(0xf2, 0xf5, 0xf9);
 
 // The part of the skin at (sourceX, sourceY) into the box; the page colour without a skin.
 void DrawSkin(HDC dc, const TPicture& back, const RECT& box, int sourceX, int sourceY);
+// Answers WM_PAINT of a form that is its skin.
+void PaintSkin(HWND form, const TPicture& back, int width, int height);
 // The part of the form's skin behind an owner-drawn control.
 void DrawSkinBehind(HWND form, const TPicture& back, const DRAWITEMSTRUCT& item);
 // Owner-drawn text goes straight onto the skin; answers the font it replaced.

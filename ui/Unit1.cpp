@@ -311,14 +311,9 @@ void TMainForm::DrawText(const DRAWITEMSTRUCT& item) const
 LRESULT TMainForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(Handle(), &paint);
-        const RECT all = {0, 0, MainSkin::Width, MainSkin::Height};
-        DrawSkin(dc, Back, all, 0, 0);
-        EndPaint(Handle(), &paint);
+    case WM_PAINT:
+        PaintSkin(Handle(), Back, MainSkin::Width, MainSkin::Height);
         return 0;
-    }
     case WM_ERASEBKGND:
         return 1;
     case TImageButton::WM_HINT:

@@ -476,14 +476,9 @@ void TResultsForm::DrawStatus(const DRAWITEMSTRUCT& item) const
 LRESULT TResultsForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(Handle(), &paint);
-        const RECT all = {0, 0, ResultsSkin::Width, ResultsSkin::Height};
-        DrawSkin(dc, Back, all, 0, 0);
-        EndPaint(Handle(), &paint);
+    case WM_PAINT:
+        PaintSkin(Handle(), Back, ResultsSkin::Width, ResultsSkin::Height);
         return 0;
-    }
     case WM_ERASEBKGND:
         return 1;
     case WM_NCHITTEST:
