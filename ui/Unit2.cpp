@@ -197,18 +197,18 @@ void TOptionsForm::Create()
     AddControl(1, "STATIC", AboutSchedule, SS_LEFT, 16, 56, 306, 130, IDC_OPT_SCHEDULE_TEXT);
     const DWORD list = CBS_DROPDOWNLIST | WS_VSCROLL | tab;
     AddControl(1, "STATIC", "Minute", SS_LEFT, 16, 193, 42, 16, IDC_OPT_MINUTE_LABEL);
-    AddControl(1, "COMBOBOX", "", list, 58, 190, 102, 220, IDC_OPT_MINUTE, "Specify minute of scheduled time");
-    AddControl(1, "STATIC", "Hour", SS_LEFT, 164, 193, 48, 16, IDC_OPT_HOUR_LABEL);
-    AddControl(1, "COMBOBOX", "", list, 212, 190, 110, 220, IDC_OPT_HOUR, "Specify hour of scheduled time");
+    AddControl(1, "COMBOBOX", "", list, 58, 190, 96, 220, IDC_OPT_MINUTE, "Specify minute of scheduled time");
+    AddControl(1, "STATIC", "Hour", SS_LEFT, 158, 193, 54, 16, IDC_OPT_HOUR_LABEL);
+    AddControl(1, "COMBOBOX", "", list, 214, 190, 108, 220, IDC_OPT_HOUR, "Specify hour of scheduled time");
     AddControl(1, "STATIC", "Day", SS_LEFT, 16, 217, 42, 16, IDC_OPT_DAY_LABEL);
-    AddControl(1, "COMBOBOX", "", list, 58, 214, 102, 220, IDC_OPT_DAY, "Specify day of scheduled date");
-    AddControl(1, "STATIC", "Month", SS_LEFT, 164, 217, 48, 16, IDC_OPT_MONTH_LABEL);
-    AddControl(1, "COMBOBOX", "", list, 212, 214, 110, 220, IDC_OPT_MONTH, "Specify month of scheduled date");
+    AddControl(1, "COMBOBOX", "", list, 58, 214, 96, 220, IDC_OPT_DAY, "Specify day of scheduled date");
+    AddControl(1, "STATIC", "Month", SS_LEFT, 158, 217, 54, 16, IDC_OPT_MONTH_LABEL);
+    AddControl(1, "COMBOBOX", "", list, 214, 214, 108, 220, IDC_OPT_MONTH, "Specify month of scheduled date");
     AddControl(1, "STATIC", "Year", SS_LEFT, 16, 241, 42, 16, IDC_OPT_YEAR_LABEL);
-    AddControl(1, "COMBOBOX", "", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | tab, 58, 238, 102, 120, IDC_OPT_YEAR,
+    AddControl(1, "COMBOBOX", "", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | tab, 58, 238, 96, 120, IDC_OPT_YEAR,
                "Specify year of scheduled date");
-    AddControl(1, "STATIC", "Weekday", SS_LEFT, 164, 241, 48, 16, IDC_OPT_WEEKDAY_LABEL);
-    AddControl(1, "COMBOBOX", "", list, 212, 238, 110, 220, IDC_OPT_WEEKDAY, "Specify weekday of scheduled date");
+    AddControl(1, "STATIC", "Weekday", SS_LEFT, 158, 241, 54, 16, IDC_OPT_WEEKDAY_LABEL);
+    AddControl(1, "COMBOBOX", "", list, 214, 238, 108, 220, IDC_OPT_WEEKDAY, "Specify weekday of scheduled date");
     Subclass(AddControl(1, "LISTBOX", "",
                         LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_SORT | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
                             WS_VSCROLL | WS_BORDER | tab,
