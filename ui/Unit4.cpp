@@ -103,6 +103,7 @@ void TResultsForm::Create()
     FontHeight = metric.tmHeight > 0 ? metric.tmHeight : 13;
     // No width for "a" (no font at all) wraps nothing rather than dividing by zero.
     ListWrapWidth = a.cx > 0 ? list.Width / a.cx - 4 : 0;
+    DrawWrapWidth = ListWrapWidth;
 
     OutputPopup = CreatePopupMenu();
     AppendMenuA(OutputPopup, MF_STRING, IDM_RESULTS_SOLVE, "Solve");
@@ -161,9 +162,43 @@ void TResultsForm::ClearAndShow()
     UpdateWindow(Handle());
 }
 
+int TResultsForm::FittingWrapWidth() const
+{
+    // The character count from the width of "a" lets wider letters run past the row's
+    // right edge, where the list cuts them off; narrow it until every line of this
+    // list fits beside the icon and the scroll bar.
+    RECT client{};
+    GetClientRect(Output, &client);
+    const int room = client.right - GetSystemMetrics(SM_CXVSCROLL) - 72 - 2;
+    const TScanner& scanner = Main.Scanner();
+    std::vector<std::string> texts;
+    for (const TPrivacyIssue* issue : scanner.FoundIssues)
+        texts.push_back(scanner.GetInfo(issue->ClassName()));
+    HDC dc = GetDC(Output);
+    HGDIOBJ old = SelectObject(dc, ListFont);
+    const auto fits = [&](int width) {
+        for (const std::string& text : texts)
+            for (const std::string& line : WrapDescription(text, width)) {
+                SIZE size{};
+                GetTextExtentPoint32A(dc, line.c_str(), static_cast<int>(line.size()), &size);
+                // A line without a break cannot be narrowed; it stays as it is.
+                if (size.cx > room && line.find_first_of(" \\") + 1 < line.size())
+                    return false;
+            }
+        return true;
+    };
+    int width = ListWrapWidth;
+    while (width > 10 && room > 0 && !fits(width))
+        --width;
+    SelectObject(dc, old);
+    ReleaseDC(Output, dc);
+    return width;
+}
+
 void TResultsForm::Fill()
 {
     TScanner& scanner = Main.Scanner();
+    DrawWrapWidth = FittingWrapWidth();
     SendMessageA(Output, WM_SETREDRAW, FALSE, 0);
     SendMessageA(Output, LB_RESETCONTENT, 0, 0);
     for (TPrivacyIssue* issue : scanner.FoundIssues)
@@ -215,7 +250,7 @@ void TResultsForm::OutputMeasureItem(MEASUREITEMSTRUCT& item) const
     const TScanner& scanner = Main.Scanner();
     int lines = 1;
     if (item.itemID < scanner.FoundIssues.size())
-        lines = GetPartOfStrCount(scanner.GetInfo(scanner.FoundIssues[item.itemID]->ClassName()), ListWrapWidth);
+        lines = GetPartOfStrCount(scanner.GetInfo(scanner.FoundIssues[item.itemID]->ClassName()), DrawWrapWidth);
     item.itemHeight = static_cast<UINT>(std::min(lines * 2 * FontHeight + 22, MaxRowHeight));
 }
 
@@ -255,7 +290,7 @@ void TResultsForm::OutputDrawItem(const DRAWITEMSTRUCT& item) const
     RECT titleBox = {left + 76, top + 5, box.right - 4, top + 5 + FontHeight};
     DrawTextA(dc, title.c_str(), -1, &titleBox, DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
     SelectObject(dc, ListFont);
-    const std::vector<std::string> lines = WrapDescription(scanner.GetInfo(name), ListWrapWidth);
+    const std::vector<std::string> lines = WrapDescription(scanner.GetInfo(name), DrawWrapWidth);
     for (size_t i = 1; i <= lines.size(); ++i)
         TextAt(dc, left + (i == 1 ? 70 : 72), top + FontHeight + static_cast<int>(i) * FontHeight, lines[i - 1]);
     SelectObject(dc, oldFont);

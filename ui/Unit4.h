@@ -56,6 +56,10 @@ public:
     void ClearList();
 
     int ListWrapWidth = 0;
+    // The width the rows are cut at: ListWrapWidth, narrowed at each fill so that
+    // every line fits.
+    int DrawWrapWidth = 0;
+    int FittingWrapWidth() const;
 
 protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
