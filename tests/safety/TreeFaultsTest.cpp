@@ -33,6 +33,7 @@ protected:
     void SetUp() override
     {
         RequireSandbox();
+        GetCurrentDirectoryA(sizeof Home, Home);
         CreateDirectoryA(Root.c_str(), nullptr);
         CreateDirectoryA((Root + "\\neighbour").c_str(), nullptr);
         MakeFile(Root + "\\neighbour\\keep.txt");
@@ -40,8 +41,10 @@ protected:
     void TearDown() override
     {
         EXPECT_TRUE(FileThere(Root + "\\neighbour\\keep.txt")) << "the neighbouring folder lost its file";
-        SetCurrentDirectoryA("C:\\");
+        // The program's own folder again: the later tests start helpers from it.
+        SetCurrentDirectoryA(Home);
     }
+    char Home[MAX_PATH] = {};
     // Runs the removal on a thread of its own: a hang fails the test instead of the run
     // (the job is then left to the thread that still uses it).
     bool RemovedInTime(const std::string& folder, DWORD ms, bool& removed)
@@ -111,7 +114,7 @@ TEST_F(TreeFaults, PathsPastTwoHundredSixtyCharactersAreRemovedOrLeftWhole)
         if (file != INVALID_HANDLE_VALUE)
             CloseHandle(file);
     }
-    SetCurrentDirectoryA("C:\\");
+    SetCurrentDirectoryA(Home);
     std::printf("fault long path made: %d characters in %d levels\n", static_cast<int>(path.size()), levels);
     ASSERT_GT(path.size(), 260u) << "Wine would not make a path past 260 characters";
     bool removed = false;
