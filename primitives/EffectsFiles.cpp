@@ -44,9 +44,7 @@ std::vector<TEntry> ListFolder(const std::string& folder)
     do {
         if (strcmp(data.cFileName, ".") == 0 || strcmp(data.cFileName, "..") == 0)
             continue;
-        DWORD attributes = data.dwFileAttributes;
-        if (AttributeFilter)
-            attributes = AttributeFilter(folder + "\\" + data.cFileName, attributes);
+        DWORD attributes = Filtered(folder + "\\" + data.cFileName, data.dwFileAttributes);
         entries.push_back(TEntry{data.cFileName, attributes, SizeOf(data)});
     } while (FindNextFileA(search, &data));
     FindClose(search);
@@ -182,6 +180,12 @@ bool ScheduleInWininit(const std::string& path)
 void SetTreeAttributeFilter(TAttributeFilter filter)
 {
     AttributeFilter = filter;
+}
+
+bool IsFolderToEnter(const std::string& path, DWORD attributes)
+{
+    attributes = Filtered(path, attributes);
+    return (attributes & FILE_ATTRIBUTE_DIRECTORY) && !(attributes & FILE_ATTRIBUTE_REPARSE_POINT);
 }
 
 bool EffectDeleteFile(const std::string& path, bool clearAttributes, int64_t knownBytes)

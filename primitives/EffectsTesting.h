@@ -1,7 +1,7 @@
 #pragma once
 // For tests only. Wine cannot make junctions or symbolic links (and shows a Unix link
 // as a plain folder), so tests mark a folder as a link through this filter, which sees
-// the attributes of every entry that tree removal meets.
+// the attributes of every entry that tree removal and the file searches meet.
 #include <windows.h>
 
 #include <string>

@@ -58,9 +58,10 @@ void FindFiles(const std::string& folder, const std::string& mask, std::vector<s
     std::string base = folder;
     AddTrailingBackslash(base);
     ForEachEntry(base + "*.*", [&](const WIN32_FIND_DATAA& data) {
-        if (IsFolder(data))
-            FindFiles(base + data.cFileName, mask, list);
-        else if (MatchesMask(data.cFileName, mask))
+        if (IsFolder(data)) {
+            if (IsFolderToEnter(base + data.cFileName, data.dwFileAttributes))
+                FindFiles(base + data.cFileName, mask, list);
+        } else if (MatchesMask(data.cFileName, mask))
             list.push_back(base + data.cFileName);
         return true;
     });
@@ -73,9 +74,11 @@ void FindFolders(const std::string& folder, const std::string& mask, std::vector
     ForEachEntry(base + "*.*", [&](const WIN32_FIND_DATAA& data) {
         if (!IsFolder(data))
             return true;
+        // A link found is listed (removing it removes only the link) but not entered.
         if (MatchesMask(data.cFileName, mask))
             list.push_back(base + data.cFileName + "\\");
-        FindFolders(base + data.cFileName, mask, list);
+        if (IsFolderToEnter(base + data.cFileName, data.dwFileAttributes))
+            FindFolders(base + data.cFileName, mask, list);
         return true;
     });
 }

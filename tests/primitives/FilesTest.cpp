@@ -344,4 +344,29 @@ TEST_F(FilesTest, TreeRemovalNeverEntersALink)
     SetTreeAttributeFilter(nullptr);
 }
 
+// The catalogue finds traces with the searches and deletes what they list: a link inside
+// a folder searched must not bring what it points to into the list.
+TEST_F(FilesTest, SearchesAndEmptyingNeverEnterALink)
+{
+    std::string real = Sub("cache");
+    std::string link = Sub("cache\\link");
+    Sub("cache\\link\\Cache");
+    MakeFile(real + "trace.log");
+    MakeFile(link + "sentinel.log");
+    MarkedLink = real + "link";
+    SetTreeAttributeFilter(MarkAsLink);
+
+    std::vector<std::string> files, folders;
+    FindFiles(real, "*.log", files);
+    FindFolders(real, "*", folders);
+    EXPECT_EQ(files, std::vector<std::string>{real + "trace.log"});
+    EXPECT_EQ(folders, std::vector<std::string>{link});
+
+    DeleteFilesInFolder(real, "*.*", false);
+    EXPECT_FALSE(FileThere(real + "trace.log"));
+    EXPECT_TRUE(FileThere(link + "sentinel.log"));
+    EXPECT_TRUE(FolderThere(link + "Cache\\"));
+    SetTreeAttributeFilter(nullptr);
+}
+
 }  // namespace

@@ -161,33 +161,6 @@ bool ReadFileText(const std::string& path, std::string& text)
     return true;
 }
 
-// Removes a tree without following links: a reparse point is removed, not entered.
-void RemoveTree(const std::string& folder)
-{
-    WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &entry);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            std::string name = entry.cFileName;
-            if (name == "." || name == "..")
-                continue;
-            std::string path = folder + "\\" + name;
-            bool link = entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT;
-            if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && !link) {
-                RemoveTree(path);
-            } else if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveDirectoryA(path.c_str());
-            } else {
-                SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(path.c_str());
-            }
-        } while (FindNextFileA(search, &entry));
-        FindClose(search);
-    }
-    SetFileAttributesA(folder.c_str(), FILE_ATTRIBUTE_NORMAL);
-    RemoveDirectoryA(folder.c_str());
-}
-
 bool FolderHasEntries(const std::string& folder)
 {
     WIN32_FIND_DATAA entry;
@@ -402,6 +375,32 @@ std::string Problem(const TraceItem& item, Expect outcome)
 }
 
 }  // namespace
+
+void RemoveTree(const std::string& folder)
+{
+    WIN32_FIND_DATAA entry;
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &entry);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            std::string name = entry.cFileName;
+            if (name == "." || name == "..")
+                continue;
+            std::string path = folder + "\\" + name;
+            bool link = entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT;
+            if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && !link) {
+                RemoveTree(path);
+            } else if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveDirectoryA(path.c_str());
+            } else {
+                SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileA(path.c_str());
+            }
+        } while (FindNextFileA(search, &entry));
+        FindClose(search);
+    }
+    SetFileAttributesA(folder.c_str(), FILE_ATTRIBUTE_NORMAL);
+    RemoveDirectoryA(folder.c_str());
+}
 
 TraceItem RegValue(const std::string& key, const std::string& name, const std::string& data)
 {

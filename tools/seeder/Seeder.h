@@ -78,6 +78,9 @@ void RequireSandbox();
 void Plant(const SeedPlan& plan);
 // Removes whatever the plan planted, so the next plan starts clean.
 void Unplant(const SeedPlan& plan);
+// Removes a folder with its content, on its own (not through the code under test);
+// a reparse point is removed, not entered.
+void RemoveTree(const std::string& folder);
 // One line per item whose state does not match its expectation; empty when all do.
 std::vector<std::string> Verify(const SeedPlan& plan);
 // Items with Expect::Kept still hold what was planted (for preview checks and
