@@ -3,6 +3,7 @@
 // folder named "hm-link" stands for one, marked as a link through the effects layer's
 // attribute filter; its content plays the part of the link's target. The sentinels
 // carry the names of the traces beside them, so that a search by mask would match them.
+#include "catalogue/CatalogueHelpers.h"
 #include "engine/ScannerInit.h"
 #include "engine/Scanner.h"
 #include "primitives/EffectsTesting.h"
@@ -22,28 +23,9 @@ namespace {
 const char LinkName[] = "hm-link";
 const char SentinelText[] = "sentinel";
 
-std::string NameOf(const std::string& path)
-{
-    size_t slash = path.find_last_of('\\');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-std::string FolderOf(const std::string& path)
-{
-    size_t slash = path.find_last_of('\\');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash);
-}
-
 DWORD MarkLinks(const std::string& path, DWORD attributes)
 {
     return _stricmp(NameOf(path).c_str(), LinkName) == 0 ? attributes | FILE_ATTRIBUTE_REPARSE_POINT : attributes;
-}
-
-std::string Upper(std::string text)
-{
-    for (char& c : text)
-        c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
-    return text;
 }
 
 bool HoldsSentinel(const std::string& path)
@@ -77,29 +59,30 @@ struct LinkedPlan {
 // as the one it lies in (for searches of folders by name).
 LinkedPlan LayLinks(const SeedPlan& plan)
 {
-    std::map<std::string, std::pair<std::string, std::set<std::string>>> folders;  // upper -> path, names
+    // Upper-cased folder -> the folder, with its trailing backslash, and the trace names in it.
+    std::map<std::string, std::pair<std::string, std::set<std::string>>> folders;
+    auto note = [&](const std::string& folder) -> std::set<std::string>& {
+        std::string key = folder;
+        CharUpperA(&key[0]);
+        folders[key].first = folder;
+        return folders[key].second;
+    };
     for (const TraceItem& item : plan.Items) {
-        if (item.What == TraceItem::File) {
-            std::string path = ExpandPath(item.Where);
-            auto& entry = folders[Upper(FolderOf(path))];
-            entry.first = FolderOf(path);
-            entry.second.insert(NameOf(path));
-        } else if (item.What == TraceItem::Folder) {
-            std::string path = ExpandPath(item.Where);
-            while (!path.empty() && path.back() == '\\')
-                path.pop_back();
-            folders[Upper(path)].first = path;
-        }
+        std::string path = ExpandPath(item.Where);
+        if (item.What == TraceItem::File)
+            note(FolderOf(path)).insert(NameOf(path));
+        else if (item.What == TraceItem::Folder)
+            note(path.back() == '\\' ? path : path + "\\");
     }
     LinkedPlan linked;
     for (auto& [key, entry] : folders) {
         const std::string& folder = entry.first;
         // A drive root or a folder the plan did not make is no folder the issue cleans.
-        if (folder.size() <= 3 || !FolderThere(folder + "\\"))
+        if (folder.size() <= 3 || !FolderThere(folder))
             continue;
-        std::string link = folder + "\\" + LinkName;
+        std::string link = folder + LinkName;
+        std::string inner = link + "\\" + NameOf(folder.substr(0, folder.size() - 1));
         CreateDirectoryA(link.c_str(), nullptr);
-        std::string inner = link + "\\" + NameOf(folder);
         CreateDirectoryA(inner.c_str(), nullptr);
         linked.Links.push_back(link);
         std::set<std::string> names = entry.second;
