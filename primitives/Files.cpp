@@ -72,13 +72,12 @@ void FindFolders(const std::string& folder, const std::string& mask, std::vector
     std::string base = folder;
     AddTrailingBackslash(base);
     ForEachEntry(base + "*.*", [&](const WIN32_FIND_DATAA& data) {
-        if (!IsFolder(data))
+        // A link is neither entered nor listed: callers empty what they are given.
+        if (!IsFolderToEnter(base + data.cFileName, data.dwFileAttributes))
             return true;
-        // A link found is listed (removing it removes only the link) but not entered.
         if (MatchesMask(data.cFileName, mask))
             list.push_back(base + data.cFileName + "\\");
-        if (IsFolderToEnter(base + data.cFileName, data.dwFileAttributes))
-            FindFolders(base + data.cFileName, mask, list);
+        FindFolders(base + data.cFileName, mask, list);
         return true;
     });
 }

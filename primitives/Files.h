@@ -11,8 +11,8 @@
 // appended depth-first; a junction or symbolic link is not entered. Raises for an
 // invalid mask.
 void FindFiles(const std::string& folder, const std::string& mask, std::vector<std::string>& list);
-// Every folder below the folder whose name matches, with a trailing backslash; a link
-// may be listed but is not entered.
+// Every folder below the folder whose name matches, with a trailing backslash; a
+// junction or symbolic link is neither listed nor entered.
 void FindFolders(const std::string& folder, const std::string& mask, std::vector<std::string>& list);
 // Deletes the files directly in the folder that the system's search matches with the
 // mask (read-only files stay); unless keepSubfolders, also matching folders whole.

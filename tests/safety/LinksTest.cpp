@@ -1,7 +1,7 @@
 // A junction or symbolic link in every folder that an issue cleans, pointing at a folder
 // of sentinels: no issue's Solve may take a sentinel. Wine 8 makes no such links, so a
-// folder named "hm-link" stands for one, marked as a link through the effects layer's
-// attribute filter; its content plays the part of the link's target. The sentinels
+// plain folder stands for one, marked as a link through the effects layer's attribute
+// filter; its content plays the part of the link's target. The sentinels
 // carry the names of the traces beside them, so that a search by mask would match them.
 #include "catalogue/CatalogueHelpers.h"
 #include "engine/ScannerInit.h"
@@ -20,12 +20,20 @@
 
 namespace {
 
-const char LinkName[] = "hm-link";
 const char SentinelText[] = "sentinel";
+
+std::string Upper(std::string text)
+{
+    if (!text.empty())
+        CharUpperA(&text[0]);
+    return text;
+}
+
+std::set<std::string> LinkPaths;  // upper-cased, without a trailing backslash
 
 DWORD MarkLinks(const std::string& path, DWORD attributes)
 {
-    return _stricmp(NameOf(path).c_str(), LinkName) == 0 ? attributes | FILE_ATTRIBUTE_REPARSE_POINT : attributes;
+    return LinkPaths.count(Upper(path)) ? attributes | FILE_ATTRIBUTE_REPARSE_POINT : attributes;
 }
 
 bool HoldsSentinel(const std::string& path)
@@ -54,18 +62,17 @@ struct LinkedPlan {
     std::vector<std::string> Sentinels;  // every file behind them
 };
 
-// A link in the folder of every file trace and in every folder trace, holding a
-// sentinel of each trace name found there, a plain one and a folder of the same name
-// as the one it lies in (for searches of folders by name).
+// Two links in the folder of every file trace and in every folder trace: "hm-link", and
+// one named like the folder it lies in (what a search of folders by that name finds).
+// Each holds a sentinel of each trace name found beside it, a plain one, and a folder
+// named like the one it lies in with the same sentinels.
 LinkedPlan LayLinks(const SeedPlan& plan)
 {
     // Upper-cased folder -> the folder, with its trailing backslash, and the trace names in it.
     std::map<std::string, std::pair<std::string, std::set<std::string>>> folders;
     auto note = [&](const std::string& folder) -> std::set<std::string>& {
-        std::string key = folder;
-        CharUpperA(&key[0]);
-        folders[key].first = folder;
-        return folders[key].second;
+        folders[Upper(folder)].first = folder;
+        return folders[Upper(folder)].second;
     };
     for (const TraceItem& item : plan.Items) {
         std::string path = ExpandPath(item.Where);
@@ -80,17 +87,22 @@ LinkedPlan LayLinks(const SeedPlan& plan)
         // A drive root or a folder the plan did not make is no folder the issue cleans.
         if (folder.size() <= 3 || !FolderThere(folder))
             continue;
-        std::string link = folder + LinkName;
-        std::string inner = link + "\\" + NameOf(folder.substr(0, folder.size() - 1));
-        CreateDirectoryA(link.c_str(), nullptr);
-        CreateDirectoryA(inner.c_str(), nullptr);
-        linked.Links.push_back(link);
+        std::string own = NameOf(folder.substr(0, folder.size() - 1));
         std::set<std::string> names = entry.second;
         names.insert("sentinel.txt");
-        for (const std::string& name : names) {
-            for (const std::string& where : {link, inner}) {
-                WriteSentinel(where + "\\" + name);
-                linked.Sentinels.push_back(where + "\\" + name);
+        for (const std::string& link : {folder + "hm-link", folder + own}) {
+            if (FolderThere(link + "\\") || FileThere(link))
+                continue;  // a trace of that name
+            std::string inner = link + "\\" + own;
+            CreateDirectoryA(link.c_str(), nullptr);
+            CreateDirectoryA(inner.c_str(), nullptr);
+            linked.Links.push_back(link);
+            LinkPaths.insert(Upper(link));
+            for (const std::string& name : names) {
+                for (const std::string& where : {link, inner}) {
+                    WriteSentinel(where + "\\" + name);
+                    linked.Sentinels.push_back(where + "\\" + name);
+                }
             }
         }
     }
@@ -135,6 +147,7 @@ protected:
             }
             for (const std::string& link : linked.Links)
                 RemoveTree(link);
+            LinkPaths.clear();
             Unplant(*plan);
         }
         std::printf("links issues=%d links=%d sentinels=%d sentinels_lost=%d\n", issues, links, sentinels, lost);
