@@ -3,8 +3,7 @@
 #include "catalogue/CatalogueHelpers.h"
 #include "catalogue/Families.h"
 #include "catalogue/Groups.h"
-
-#include <shellapi.h>
+#include "primitives/RecycleBin.h"
 
 namespace {
 
@@ -185,11 +184,7 @@ class TRecycleBin final : public TPrivacyIssue {
             std::string root = GetDriveRoot(index);
             if (root.empty() || GetDriveTypeText(root[0]) != "Hard Disk")
                 continue;
-            SHQUERYRBINFO info = {};
-            info.cbSize = 20;
-            std::string drive = std::string(1, root[0]) + ":\\";
-            if (SHQueryRecycleBinA(drive.c_str(), &info) == S_OK)
-                total += info.i64NumItems;
+            total += RecycleBinItems(std::string(1, root[0]) + ":\\");
         }
         return total > 0;
     }

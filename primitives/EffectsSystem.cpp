@@ -5,6 +5,7 @@
 #include "clearing/Clearing.h"
 #include "primitives/EffectsRecord.h"
 #include "primitives/Errors.h"
+#include "primitives/RecycleBin.h"
 #include "primitives/Versions.h"
 
 #include <shellapi.h>
@@ -106,14 +107,8 @@ bool EffectEmptyClipboard()
 
 bool EffectEmptyRecycleBin()
 {
-    // Shell32 of Windows 95 and NT 4 without the desktop update lacks both calls.
-    typedef HRESULT(WINAPI * QueryFn)(LPCSTR, LPSHQUERYRBINFO);
-    typedef HRESULT(WINAPI * EmptyFn)(HWND, LPCSTR, DWORD);
-    HMODULE shell = GetModuleHandleA("shell32.dll");
-    if (!shell)
-        shell = LoadLibraryA("shell32.dll");
-    auto query = reinterpret_cast<QueryFn>(reinterpret_cast<void*>(GetProcAddress(shell, "SHQueryRecycleBinA")));
-    auto empty = reinterpret_cast<EmptyFn>(reinterpret_cast<void*>(GetProcAddress(shell, "SHEmptyRecycleBinA")));
+    TQueryRecycleBinA query = QueryRecycleBinCall();
+    TEmptyRecycleBinA empty = EmptyRecycleBinCall();
     if (!empty)
         return false;
     SHQUERYRBINFO info = {};
