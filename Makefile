@@ -4,23 +4,40 @@
 BUILD  ?= build
 NATIVE ?= build-native
 JOBS   ?= $(shell nproc)
+# V=1 shows the whole output of the configure and build steps.
+V      ?= 0
+export V
+QUIET  = tools/quietly
 
-.PHONY: all bootstrap build native run test clean
+.PHONY: all bootstrap build native run test clean demo-programs
 
 all: build
 
 bootstrap:
 	@tools/bootstrap
 
-build: bootstrap
-	@cmake -S . -B $(BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
-	@cmake --build $(BUILD) -j $(JOBS)
+# Configured once: CMake reads the toolchain file only then (and warns that it is unused
+# when it is given again); the build step itself configures again when a list changes.
+$(BUILD)/Makefile:
+	@$(QUIET) "Configuring the Windows build" $(BUILD)/configure.log \
+	  cmake -S . -B $(BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release
 
-native: bootstrap
-	@cmake -S . -B $(NATIVE) -DHUSHMARK_NATIVE=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
-	@cmake --build $(NATIVE) -j $(JOBS)
+$(NATIVE)/Makefile:
+	@$(QUIET) "Configuring the host build" $(NATIVE)/configure.log \
+	  cmake -S . -B $(NATIVE) -DHUSHMARK_NATIVE=ON -DCMAKE_BUILD_TYPE=Debug
 
-run: build
+build: bootstrap $(BUILD)/Makefile
+	@$(QUIET) "Building the Windows programs and tests" $(BUILD)/build.log cmake --build $(BUILD) -j $(JOBS)
+
+native: bootstrap $(NATIVE)/Makefile
+	@$(QUIET) "Building the host tests" $(NATIVE)/build.log cmake --build $(NATIVE) -j $(JOBS)
+
+# What the demo runs: the install tree and the trace seeder.
+demo-programs: bootstrap $(BUILD)/Makefile
+	@$(QUIET) "Building the programs" $(BUILD)/build.log \
+	  cmake --build $(BUILD) -j $(JOBS) --target install-tree hushmark-seed
+
+run: demo-programs
 	@tools/demo $(BUILD)
 
 test: build native
