@@ -451,7 +451,13 @@ class TACDSee3XHistory final : public TPrivacyIssue {
 
 class TACDSee40History final : public TPrivacyIssue {
     HM_ISSUE_NAME(TACDSee40History)
-    bool Check() override { return RegValueExists(AcdSee, "ImageDB") || RegValueExists(AcdSee, "OpenFolder"); }
+    // Values with text, not values that exist: the Solve empties them and keeps them.
+    bool Check() override
+    {
+        const std::string key = "Software\\ACD Systems\\ACDSee";
+        return !RegText(HKEY_CURRENT_USER, key, "ImageDB").empty() ||
+               !RegText(HKEY_CURRENT_USER, key, "OpenFolder").empty();
+    }
     void Solve() override
     {
         KillProcess("acdsee4.exe");

@@ -193,12 +193,17 @@ int Panic(TScanner& scanner, TProgress& progress, TReport& report)
     // solved marks are touched.
     RestartRequired = false;
     progress.Begin(static_cast<int>(scanner.AllIssues.size()));
+    // Every issue is checked before any is solved: one Solve can remove what another
+    // issue's Check looks at (two programs sharing a key).
+    std::vector<std::pair<TPrivacyIssue*, int>> found;
     int position = 0;
     for (auto& issue : scanner.AllIssues) {
         progress.Step(++position, scanner.GetTitle(issue->ClassName()));
         if (GuardedCheck(*issue))
-            report.Issues.push_back(SolveOne(scanner, *issue, position));
+            found.emplace_back(issue.get(), position);
     }
+    for (const auto& [issue, at] : found)
+        report.Issues.push_back(SolveOne(scanner, *issue, at));
     progress.End();
     report.RestartRequired = RestartRequired;
     return ExitDone;

@@ -31,6 +31,25 @@ void GuardedSolve(TPrivacyIssue& issue)
     }
 }
 
+std::vector<TPrivacyIssue*> CheckThenSolve(const TIssueList& issues,
+                                           const std::function<bool(const TPrivacyIssue&)>& chosen)
+{
+    std::vector<TPrivacyIssue*> found;
+    for (const auto& issue : issues) {
+        bool wanted = true;
+        try {
+            wanted = !chosen || chosen(*issue);
+        } catch (...) {
+            wanted = false;
+        }
+        if (wanted && GuardedCheck(*issue))
+            found.push_back(issue.get());
+    }
+    for (TPrivacyIssue* issue : found)
+        GuardedSolve(*issue);
+    return found;
+}
+
 void TScanner::Scan()
 {
     FoundIssues.clear();

@@ -44,3 +44,10 @@ private:
 // Runs an issue operation, swallowing every error: a failed Check counts as not found.
 bool GuardedCheck(TPrivacyIssue& issue);
 void GuardedSolve(TPrivacyIssue& issue);
+
+// A run over many issues (panic mode, a scheduled run): every chosen issue is checked
+// before any is solved, since one Solve can remove what another issue's Check looks at
+// (two programs sharing a key). A choice that raises counts as not chosen. Returns the
+// issues solved, in list order.
+std::vector<TPrivacyIssue*> CheckThenSolve(const TIssueList& issues,
+                                           const std::function<bool(const TPrivacyIssue&)>& chosen = nullptr);

@@ -71,6 +71,10 @@ bool WriteProfile(const std::string& file, const std::string& section, const cha
 {
     if (!EffectPathAllowed(file))
         return false;
+    // The profile calls create a missing file: a program that is not there gets none.
+    const DWORD attributes = GetFileAttributesA(file.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return false;
     std::string name = IniName(section, key ? key : "");
     if (Previewed(EffectKind::WriteIni, file, name))
         return true;

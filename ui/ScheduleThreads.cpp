@@ -31,14 +31,8 @@ void TScheduledRun::Execute(std::promise<bool> locked)
     locked.set_value(running.owns_lock());
     if (!running.owns_lock())
         return;
-    for (const auto& issue : Scanner.AllIssues) {
-        try {
-            if (Scanner.GetScheduleSolve(issue->ClassName()) && GuardedCheck(*issue))
-                GuardedSolve(*issue);
-        } catch (...) {
-            // An issue that fails never stops the run.
-        }
-    }
+    CheckThenSolve(Scanner.AllIssues,
+                   [this](const TPrivacyIssue& issue) { return Scanner.GetScheduleSolve(issue.ClassName()); });
     running.unlock();
     Done = true;
     try {

@@ -464,9 +464,7 @@ void TMainForm::PanicRun()
         std::lock_guard<std::mutex> running(FApp.RunLock);
         HCURSOR cursor = SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
         RestartRequired = false;
-        for (const auto& issue : FApp.Scanner().AllIssues)
-            if (GuardedCheck(*issue))
-                GuardedSolve(*issue);
+        CheckThenSolve(FApp.Scanner().AllIssues);
         SetCursor(cursor);
     }
     if (RestartRequired)

@@ -10,8 +10,6 @@
 #include <map>
 #include <set>
 
-namespace {
-
 std::string Join(const std::vector<std::string>& lines)
 {
     std::string text;
@@ -19,6 +17,8 @@ std::string Join(const std::vector<std::string>& lines)
         text += "\n  " + line;
     return text;
 }
+
+namespace {
 
 bool SkippedFolder(const std::string& path)
 {
@@ -55,14 +55,14 @@ void Snapshot(const std::string& folder, std::set<std::string>& files)
     FindClose(search);
 }
 
+}  // namespace
+
 std::set<std::string> DriveFiles()
 {
     std::set<std::string> files;
     Snapshot("C:", files);
     return files;
 }
-
-}  // namespace
 
 TPrivacyIssue* IssueNamed(const std::string& className)
 {

@@ -5,6 +5,7 @@
 #include "engine/PrivacyIssues.h"
 #include "tools/seeder/Seeder.h"
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,11 @@ SeedPlan Only(const std::string& className, std::vector<TraceItem> items);
 bool Found(const std::string& className);
 // Plants the items, runs the issue's Check, removes them again.
 bool FoundWith(const std::string& className, const std::vector<TraceItem>& items);
+
+// The lines, each on its own indented line, for a failure message.
+std::string Join(const std::vector<std::string>& lines);
+// Every file of drive C: (the system's own DLL folders aside), upper-cased.
+std::set<std::string> DriveFiles();
 
 // The two tests every plan of a group goes through, named after the group.
 #define HM_CATALOGUE_GROUP_TESTS(Group, Plans)                                              \

@@ -432,6 +432,9 @@ TEST_F(CliTest, PanicSolvesEveryIssueWithoutSolvedMarks)
     const SeedPlan& favorites = Plant("TFavorites");
     const SeedPlan& nethood = Plant("TNethoodCache");
     const SeedPlan& run = Plant("TRunHistory");
+    // The two EditPad issues share the Reopen key that the first one's Solve deletes.
+    const SeedPlan& editPadPro = Plant("TEditPadPro");
+    const SeedPlan& editPadLite = Plant("TEditPadLite");
     std::string info = Snapshot(InfoIni);
     TRun panic = RunCli("--json panic --yes");
     ASSERT_EQ(0u, panic.Code) << panic.Err;
@@ -443,6 +446,8 @@ TEST_F(CliTest, PanicSolvesEveryIssueWithoutSolvedMarks)
     ExpectSolved(favorites);
     ExpectSolved(nethood);
     ExpectSolved(run);
+    ExpectSolved(editPadPro);
+    ExpectSolved(editPadLite);
     EXPECT_EQ(info, Snapshot(InfoIni));
     EXPECT_FALSE(Exists(OptionsIni));
 

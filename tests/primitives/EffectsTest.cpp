@@ -110,6 +110,25 @@ TEST(EffectsTest, ScopesNestAndBelongToTheirThread)
     EXPECT_EQ(log.Effects()[0].Bytes, 1u);
 }
 
+// The profile calls would create the file: a program that is not there gets none.
+TEST(EffectsTest, ProfileStringsOnlyIntoAFileThatExists)
+{
+    const std::string folder = MakeScratchFolder("ini-missing");
+    const std::string file = folder + "absent.ini";
+    {
+        TPreviewScope preview;
+        EXPECT_FALSE(EffectWriteProfileString(file, "Recent", "File1", ""));
+        EXPECT_TRUE(preview.Effects().empty());
+    }
+    EXPECT_FALSE(EffectWriteProfileString(file, "Recent", "File1", ""));
+    EXPECT_FALSE(EffectDeleteProfileKey(file, "Recent", "File1"));
+    EXPECT_FALSE(EffectDeleteProfileSection(file, "Recent"));
+    EXPECT_EQ(GetFileAttributesA(file.c_str()), INVALID_FILE_ATTRIBUTES);
+    // A folder of that name is no settings file either.
+    CreateDirectoryA((folder + "dir.ini").c_str(), nullptr);
+    EXPECT_FALSE(EffectWriteProfileString(folder + "dir.ini", "Recent", "File1", ""));
+}
+
 TEST(EffectsTest, ProfileStrings)
 {
     std::string file = MakeScratchFolder("ini") + "program.ini";

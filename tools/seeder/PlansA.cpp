@@ -164,10 +164,10 @@ std::vector<SeedPlan> SeedPlansA()
                           RegValue(acdsee, "LastFolder", "C:\\Photos").Emptied(),
                           RegValue(acdsee, "HistPaths", "C:\\Photos|C:\\Scans").Emptied(),
                           RegValue(acdsee, "Toolbar", "1").Kept()}));
-    plans.push_back(Plan("TACDSee40History", {RegValue(acdsee, "ImageDB", "C:\\ImageDB").Emptied(),
-                                              RegValue(acdsee, "OpenFolder", "C:\\Photos").Emptied(),
-                                              RegValue(acdsee, "HistSearchText", "holiday").Emptied(),
-                                              RegValue(acdsee, "Toolbar", "1").Kept()}));
+    plans.push_back(Cleared("TACDSee40History", {RegValue(acdsee, "ImageDB", "C:\\ImageDB").Emptied(),
+                                                 RegValue(acdsee, "OpenFolder", "C:\\Photos").Emptied(),
+                                                 RegValue(acdsee, "HistSearchText", "holiday").Emptied(),
+                                                 RegValue(acdsee, "Toolbar", "1").Kept()}));
     plans.push_back(Plan("TACDSee50History",
                          {RegKey(acdsee + "\\50").Kept(), RegValue(acdsee + "\\50", "OpenFolder", "C:\\Photos").Emptied(),
                           RegValue(acdsee + "\\50", "Toolbar", "1").Kept(),
