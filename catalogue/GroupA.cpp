@@ -1,6 +1,7 @@
 // News readers, browsers and their add-ons, file sharing, editors, help workshops,
 // download and FTP tools, ACDSee and Acrobat Reader. The image, audio, development
 // and utility issues of the group are in GroupATools.cpp.
+#include "catalogue/BrowserFamilies.h"
 #include "catalogue/CatalogueHelpers.h"
 #include "catalogue/GroupAShared.h"
 #include "catalogue/Groups.h"
@@ -68,10 +69,13 @@ std::string InstallDir(HKEY root, const std::string& key, const std::string& nam
 // ---- News, browsers and browser add-ons
 
 // The news store lies in the profiles' "News" folders; the program folder is searched
-// too, for installations that keep their profile beside the program.
+// too, for installations that keep their profile beside the program. Like the other
+// Thunderbird issues, nothing is found unless the program is installed.
 std::vector<std::string> ThunderbirdNewsFolders()
 {
     std::vector<std::string> folders;
+    if (!ThunderbirdCheck())
+        return folders;
     std::string program = InstallFolderOf(RegText(HKEY_LOCAL_MACHINE, std::string(AppPaths) + "thunderbird.exe", ""));
     if (IsDirectoryAt(program, "News\\"))
         folders.push_back(program + "News\\");

@@ -158,6 +158,17 @@ TEST(GroupACases, PhotoshopToldApartByTheProgramVersion)
     EXPECT_FALSE(FoundWith("TAdobePhotoshop70", {folder, RegValue(appPath, "", "")}));
 }
 
+// Found on the plan's traces, and the Solve leaves them as the plan says.
+void ExpectFoundAndSolved(const SeedPlan& plan)
+{
+    Unplant(plan);
+    Plant(plan);
+    EXPECT_TRUE(GuardedCheck(*IssueNamed(plan.ClassName)));
+    GuardedSolve(*IssueNamed(plan.ClassName));
+    EXPECT_EQ(Join(Verify(plan)), "");
+    Unplant(plan);
+}
+
 TEST(GroupACases, ThunderbirdNewsInTheProgramFolderAlone)
 {
     SeedPlan plan = Only(
@@ -167,13 +178,24 @@ TEST(GroupACases, ThunderbirdNewsInTheProgramFolderAlone)
          FolderAt("%PROGRAMFILES%\\Thunderbird").Kept(), FileAt("%PROGRAMFILES%\\Thunderbird\\News\\host\\group.msf"),
          FileAt("%PROGRAMFILES%\\Thunderbird\\News\\newsrc-host.rc"),
          FileAt("%PROGRAMFILES%\\Thunderbird\\News\\host\\group").Kept()});
-    Unplant(plan);
-    Plant(plan);
-    EXPECT_TRUE(GuardedCheck(*IssueNamed("TMozillaThunderbirdNews")));
-    GuardedSolve(*IssueNamed("TMozillaThunderbirdNews"));
-    std::vector<std::string> problems = Verify(plan);
-    EXPECT_TRUE(problems.empty()) << (problems.empty() ? "" : problems.front());
-    Unplant(plan);
+    ExpectFoundAndSolved(plan);
+}
+
+// Without the program's App Paths value Thunderbird is not installed: its profiles'
+// news store is then not found, as for the other Thunderbird issues; with it, the
+// profiles are searched as well as the program folder.
+TEST(GroupACases, ThunderbirdNewsInAProfileOnlyWhileInstalled)
+{
+    const std::string news = "%APPDATA%\\Thunderbird\\Profiles\\p1.default\\News\\";
+    const std::vector<TraceItem> store = {FolderAt("%APPDATA%\\Thunderbird").Kept(), FileAt(news + "newsrc-host.rc"),
+                                          FileAt(news + "host\\group.msf"), FileAt(news + "host\\group").Kept()};
+    EXPECT_FALSE(FoundWith("TMozillaThunderbirdNews", store));
+
+    SeedPlan plan = Only("TMozillaThunderbirdNews", store);
+    plan.Items.push_back(RegValue(HKLM + "Microsoft\\Windows\\CurrentVersion\\App Paths\\thunderbird.exe", "",
+                                  "%PROGRAMFILES%\\Thunderbird\\thunderbird.exe")
+                             .Kept());
+    ExpectFoundAndSolved(plan);
 }
 
 }  // namespace
