@@ -58,8 +58,16 @@ void AddRuleIssues(const std::string& text, const std::string& source, const std
                    TIssueList& issues, std::vector<std::string>& messages)
 {
     TRuleFile file = ReadRuleText(text);
-    for (const TRuleRefusal& problem : file.Problems)
-        messages.push_back(source + " line " + std::to_string(problem.Line) + ": " + problem.Key + " " + problem.Reason);
+    // A file of junk says so in a few lines, not in thousands.
+    const size_t shownProblems = 5;
+    for (size_t i = 0; i < file.Problems.size() && i < shownProblems; ++i) {
+        const TRuleRefusal& problem = file.Problems[i];
+        messages.push_back(source + " line " + std::to_string(problem.Line) + ": " + problem.Key.substr(0, 64) + " " +
+                           problem.Reason);
+    }
+    if (file.Problems.size() > shownProblems)
+        messages.push_back(source + ": " + std::to_string(file.Problems.size() - shownProblems) +
+                           " more problems not shown");
     // Names already taken, the catalogue's included: the first one counts.
     std::unordered_set<std::string> taken;
     for (const auto& issue : issues)
