@@ -6,6 +6,8 @@
 
 #include <functional>
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 class TOptions;
@@ -25,10 +27,14 @@ public:
     // asks every issue's Check (guarded) and lists the unsolved found ones.
     void Scan();
 
+    // Texts and flags of an issue by its class name: from info.ini for the catalogue,
+    // from the issue itself (and its own flag section) for rules.
     std::string GetTitle(const std::string& className) const;
     std::string GetInfo(const std::string& className) const;
     int GetIcon(const std::string& className) const;
     bool GetScheduleSolve(const std::string& className) const;
+    // One flag of the issue from its own info.ini section.
+    int32_t ReadFlag(const TPrivacyIssue& issue, const std::string& key, int32_t fallback) const;
     void SetScheduleSolve(const std::string& className, bool value);
 
     TIniFile32 InfoFile;
@@ -38,7 +44,16 @@ public:
     std::function<TDateTime()> Clock;
 
 private:
+    const TPrivacyIssue* FindIssue(const std::string& className) const;
+    std::string FlagSection(const std::string& className) const;
+    bool SectionMayExist(const std::string& section) const;
+
     TOptions& Options;
+    mutable std::unordered_map<std::string, const TPrivacyIssue*> IssueIndex;
+    mutable size_t IssueIndexSize = 0;
+    mutable std::unordered_set<std::string> Headers;
+    mutable size_t HeaderLineCount = 0;
+    mutable const void* HeaderFile = nullptr;
 };
 
 // Runs an issue operation, swallowing every error: a failed Check counts as not found.
