@@ -58,10 +58,11 @@ int RunEngine(TCommandLine& line)
         std::string folder = ProgramFolder();
         // Not loaded: loading rewrites the hot-key section, and only the scan's time
         // belongs to this program's writes.
-        TOptions options(folder + "options.ini", false);
+        std::string settings = SettingsFolder();
+        TOptions options(settings + "options.ini", false);
         TProgress progress(!line.Json && StandardErrorIsConsole());
-        TScanner scanner(folder + "info.ini", options,
-                         [&](TIssueList& issues) { CreateIssuesWithProgress(issues, progress); });
+        TScanner scanner(settings + "info.ini", options,
+                         [&](TIssueList& issues) { CreateIssuesWithProgress(issues, progress); }, folder + "info.ini");
         std::string error;
         if (!CheckClassNames(scanner, line.Classes, error))
             return Fail(ExitUsage, error);

@@ -6,11 +6,17 @@
 #include <cmath>
 #include <cstdint>
 
-TScanner::TScanner(const std::string& infoPath, TOptions& options) : TScanner(infoPath, options, CreateAllIssues) {}
+TScanner::TScanner(const std::string& infoPath, TOptions& options, const std::string& textsPath)
+    : TScanner(infoPath, options, CreateAllIssues, textsPath)
+{
+}
 
-TScanner::TScanner(const std::string& infoPath, TOptions& options, const TCreateIssues& createIssues)
+TScanner::TScanner(const std::string& infoPath, TOptions& options, const TCreateIssues& createIssues,
+                   const std::string& textsPath)
     : InfoFile(infoPath), Clock(Now), Options(options)
 {
+    if (!textsPath.empty() && textsPath != infoPath)
+        FTexts = std::make_unique<TIniFile32>(textsPath);
     createIssues(AllIssues);
 }
 
@@ -57,17 +63,17 @@ void TScanner::Scan()
 
 std::string TScanner::GetTitle(const std::string& className) const
 {
-    return InfoFile.ReadString(className, "Title", "");
+    return Texts().ReadString(className, "Title", "");
 }
 
 std::string TScanner::GetInfo(const std::string& className) const
 {
-    return InfoFile.ReadString(className, "Info", "");
+    return Texts().ReadString(className, "Info", "");
 }
 
 int TScanner::GetIcon(const std::string& className) const
 {
-    return InfoFile.ReadInteger(className, "Icon", 11);
+    return Texts().ReadInteger(className, "Icon", 11);
 }
 
 bool TScanner::GetScheduleSolve(const std::string& className) const

@@ -5,6 +5,7 @@
 #include "engine/PrivacyIssues.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,8 +17,11 @@ public:
 
     // Opens info.ini at the path and creates the whole catalogue; the settings store
     // keeps the last scan time. The second form lets tests bring their own issues.
-    TScanner(const std::string& infoPath, TOptions& options);
-    TScanner(const std::string& infoPath, TOptions& options, const TCreateIssues& createIssues);
+    // With a texts path, titles, descriptions and icons come from that info.ini, and
+    // the one at infoPath keeps only the flags (settings kept apart from the program).
+    TScanner(const std::string& infoPath, TOptions& options, const std::string& textsPath = std::string());
+    TScanner(const std::string& infoPath, TOptions& options, const TCreateIssues& createIssues,
+             const std::string& textsPath = std::string());
     TScanner(const TScanner&) = delete;
     TScanner& operator=(const TScanner&) = delete;
 
@@ -38,6 +42,9 @@ public:
     std::function<TDateTime()> Clock;
 
 private:
+    const TIniFile32& Texts() const { return FTexts ? *FTexts : InfoFile; }
+
+    std::unique_ptr<TIniFile32> FTexts;
     TOptions& Options;
 };
 

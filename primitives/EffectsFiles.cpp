@@ -204,7 +204,7 @@ bool EffectRemoveTree(const std::string& folder)
     std::string path = folder;
     while (path.size() > 1 && path.back() == '\\')
         path.pop_back();
-    if (!EffectPathAllowed(path))
+    if (!EffectPathAllowed(path) || IsSystemRootFolder(path))
         return false;
     DWORD attributes = GetFileAttributesA(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))

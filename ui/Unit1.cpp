@@ -2,6 +2,7 @@
 
 #include "engine/Options.h"
 #include "engine/PrivacyIssues.h"
+#include "engine/ProgramFolder.h"
 #include "engine/Scanner.h"
 #include "primitives/Errors.h"
 #include "ui/HelpEngine.h"
@@ -140,7 +141,7 @@ void TMainForm::Create()
     SetRoundCorners(Handle(), MainSkin::Width, MainSkin::Height, CornerEllipse);
     Centre();
     CreateTrayIcon();
-    FScanner = std::make_unique<TScanner>(FFolder + "info.ini", FOptions);
+    FScanner = std::make_unique<TScanner>(SettingsFolder() + "info.ini", FOptions, FFolder + "info.ini");
     IconsLoad(FFolder);
     HelpFile = AbsolutePath(FFolder + "Help\\Help.chm");
     HelpEngine = std::make_unique<THelpEngine>();
