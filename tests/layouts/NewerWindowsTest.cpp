@@ -54,6 +54,20 @@ INSTANTIATE_TEST_SUITE_P(Layout, NewerWindowsIssues,
                                            "TWindowsMediaPlayer10"),
                          [](const testing::TestParamInfo<std::string>& info) { return info.param; });
 
+// The player 9's library in the local application data folder goes on the NT family
+// after NT 4: a version number of 0 left it behind on Vista and later.
+TEST(NewerWindowsTest, MediaPlayer9EmptiesTheLocalLibraryToo)
+{
+    for (const SeedPlan& found : AllSeedPlans())
+        if (found.ClassName == "TWindowsMediaPlayer9") {
+            SeedPlan plan = found;
+            plan.Items.push_back(FileAt("%LOCALAPPDATA%\\Microsoft\\Media Player\\LocalMLS_3.wmdb"));
+            plan.Items.push_back(FolderAt("%LOCALAPPDATA%\\Microsoft\\Media Player").Kept());
+            return RunIssueCycle(plan);
+        }
+    FAIL() << "no plan for the player 9";
+}
+
 // Both programs tell the system what they are written for.
 std::string ManifestOf(const std::string& program)
 {

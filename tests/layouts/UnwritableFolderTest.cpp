@@ -28,8 +28,11 @@ bool Exists(const std::string& path)
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-DWORD RunCli(const std::string& arguments, const std::string& output)
+// Each run writes a file of its own: Wine's helper processes may still hold the last one.
+DWORD RunCli(const std::string& arguments, std::string& output)
 {
+    static int runs = 0;
+    output = "C:\\hushmark\\unwritable-output-" + std::to_string(++runs) + ".txt";
     SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
     HANDLE out = CreateFileA(output.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
     STARTUPINFOA startup = {};
@@ -55,7 +58,7 @@ DWORD RunCli(const std::string& arguments, const std::string& output)
 class UnwritableFolderTest : public ::testing::Test {
 protected:
     const std::string Settings = GetAppDataFolder() + "\\Hushmark\\";
-    const std::string Output = "C:\\hushmark\\unwritable-output.txt";
+    std::string Output;
     void SetUp() override
     {
         CreateDirectoryA("C:\\hushmark", nullptr);
