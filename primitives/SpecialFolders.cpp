@@ -111,6 +111,9 @@ bool IsSystemRootFolder(const std::string& path)
 {
     // Windows resolves "C:\Program Files. \" to the folder itself: compare without them.
     auto bare = [](std::string folder) {
+        for (char& c : folder)
+            if (c == '/')
+                c = '\\';
         while (!folder.empty() && (folder.back() == '\\' || folder.back() == ' ' || folder.back() == '.'))
             folder.pop_back();
         return folder;

@@ -52,7 +52,7 @@ TEST(EffectsTest, FoldersOfWindowsAndOfProgramsAreNeverRemovedWhole)
     TPreviewScope preview;
     TEffectLog log;
     for (const std::string& folder : {GetWindowsFolder(), std::string(system), programs, GetCommonFilesFolder(),
-                                      programs + ". \\", GetWindowsFolder() + "\\\\"}) {
+                                      programs + ". \\", GetWindowsFolder() + "\\\\", std::string("c:/windows/")}) {
         SCOPED_TRACE(folder);
         EXPECT_FALSE(EffectRemoveTree(folder));
     }
