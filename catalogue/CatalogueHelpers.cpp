@@ -80,7 +80,8 @@ const std::vector<std::string>& SystemFolders()
         std::vector<std::string> list;
         for (const std::string& folder : {GetWindowsFolder(), GetProgramFilesFolder(), GetCommonFilesFolder(),
                                           GetProfileFolder(), GetAppDataFolder(), GetPersonalFolder(),
-                                          GetCommonAppDataFolder(), GetTempFolder()})
+                                          GetCommonAppDataFolder(), GetTempFolder(), GetProgramFiles64Folder(),
+                                          GetCommonFiles64Folder(), GetSystemWow64Folder()})
             if (!folder.empty())
                 list.push_back(Canonical(folder) + "\\");
         return list;

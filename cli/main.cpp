@@ -58,12 +58,13 @@ int RunEngine(TCommandLine& line)
         std::string folder = ProgramFolder();
         // Not loaded: loading rewrites the hot-key section, and only the scan's time
         // belongs to this program's writes.
-        TOptions options(folder + "options.ini", false);
+        std::string settings = SettingsFolder();
+        TOptions options(settings + "options.ini", false);
         TProgress progress(!line.Json && StandardErrorIsConsole());
         std::vector<std::string> ruleMessages;
-        TScanner scanner(folder + "info.ini", options, [&](TIssueList& issues) {
+        TScanner scanner(settings + "info.ini", options, [&](TIssueList& issues) {
             CreateIssuesWithProgress(issues, progress, !line.NoRules, ruleMessages);
-        });
+        }, folder + "info.ini");
         for (const std::string& message : ruleMessages)
             Fail(ExitDone, message);
         std::string error;

@@ -7,11 +7,17 @@
 #include <cmath>
 #include <cstdint>
 
-TScanner::TScanner(const std::string& infoPath, TOptions& options) : TScanner(infoPath, options, CreateAllIssues) {}
+TScanner::TScanner(const std::string& infoPath, TOptions& options, const std::string& textsPath)
+    : TScanner(infoPath, options, CreateAllIssues, textsPath)
+{
+}
 
-TScanner::TScanner(const std::string& infoPath, TOptions& options, const TCreateIssues& createIssues)
+TScanner::TScanner(const std::string& infoPath, TOptions& options, const TCreateIssues& createIssues,
+                   const std::string& textsPath)
     : InfoFile(infoPath), Clock(Now), Options(options)
 {
+    if (!textsPath.empty() && textsPath != infoPath)
+        FTexts = std::make_unique<TIniFile32>(textsPath);
     createIssues(AllIssues);
 }
 
@@ -134,7 +140,7 @@ std::string TScanner::GetTitle(const std::string& className) const
     const TPrivacyIssue* issue = FindIssue(className);
     if (issue && issue->OwnText(text))
         return text.Title;
-    return InfoFile.ReadString(className, "Title", "");
+    return Texts().ReadString(className, "Title", "");
 }
 
 std::string TScanner::GetInfo(const std::string& className) const
@@ -143,7 +149,7 @@ std::string TScanner::GetInfo(const std::string& className) const
     const TPrivacyIssue* issue = FindIssue(className);
     if (issue && issue->OwnText(text))
         return text.Info;
-    return InfoFile.ReadString(className, "Info", "");
+    return Texts().ReadString(className, "Info", "");
 }
 
 int TScanner::GetIcon(const std::string& className) const
@@ -152,7 +158,7 @@ int TScanner::GetIcon(const std::string& className) const
     const TPrivacyIssue* issue = FindIssue(className);
     if (issue && issue->OwnText(text))
         return text.Icon;
-    return InfoFile.ReadInteger(className, "Icon", 11);
+    return Texts().ReadInteger(className, "Icon", 11);
 }
 
 bool TScanner::GetScheduleSolve(const std::string& className) const

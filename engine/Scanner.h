@@ -5,6 +5,7 @@
 #include "engine/PrivacyIssues.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -18,8 +19,11 @@ public:
 
     // Opens info.ini at the path and creates the whole catalogue; the settings store
     // keeps the last scan time. The second form lets tests bring their own issues.
-    TScanner(const std::string& infoPath, TOptions& options);
-    TScanner(const std::string& infoPath, TOptions& options, const TCreateIssues& createIssues);
+    // With a texts path, titles, descriptions and icons come from that info.ini, and
+    // the one at infoPath keeps only the flags (settings kept apart from the program).
+    TScanner(const std::string& infoPath, TOptions& options, const std::string& textsPath = std::string());
+    TScanner(const std::string& infoPath, TOptions& options, const TCreateIssues& createIssues,
+             const std::string& textsPath = std::string());
     TScanner(const TScanner&) = delete;
     TScanner& operator=(const TScanner&) = delete;
 
@@ -47,7 +51,9 @@ private:
     const TPrivacyIssue* FindIssue(const std::string& className) const;
     std::string FlagSection(const std::string& className) const;
     bool SectionMayExist(const std::string& section) const;
+    const TIniFile32& Texts() const { return FTexts ? *FTexts : InfoFile; }
 
+    std::unique_ptr<TIniFile32> FTexts;
     TOptions& Options;
     mutable std::unordered_map<std::string, const TPrivacyIssue*> IssueIndex;
     mutable size_t IssueIndexSize = 0;

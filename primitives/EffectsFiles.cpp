@@ -208,7 +208,7 @@ bool FolderToRemove(const std::string& folder, std::string& path, DWORD& attribu
     path = folder;
     while (path.size() > 1 && path.back() == '\\')
         path.pop_back();
-    if (!EffectPathAllowed(path))
+    if (!EffectPathAllowed(path) || IsSystemRootFolder(path))
         return false;
     attributes = GetFileAttributesA(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))

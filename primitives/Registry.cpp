@@ -3,6 +3,7 @@
 #include "primitives/Effects.h"
 #include "primitives/Errors.h"
 #include "primitives/MatchesMask.h"
+#include "primitives/Versions.h"
 
 namespace {
 
@@ -269,26 +270,42 @@ std::string RegReadString(HKEY root, const std::string& subkey, const std::strin
     return RegReadStringDef(root, subkey, name, out, std::string());
 }
 
-std::string RegReadStringDef(HKEY root, const std::string& subkey, const std::string& name, std::string& out,
-                             const std::string& fallback)
+namespace {
+
+bool ReadStringIn(HKEY root, const std::string& subkey, const std::string& name, REGSAM view, std::string& out)
 {
-    out = fallback;
-    RecordRegistryRead(root, subkey, name, true);
-    TKey key(root, WithoutLeadingBackslash(subkey), Read);
+    TKey key(root, WithoutLeadingBackslash(subkey), Read | view);
     if (!key)
-        return out;
+        return false;
     DWORD type = 0, size = 0;
     if (RegQueryValueExA(key.Handle, name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
         (type != REG_SZ && type != REG_EXPAND_SZ))
-        return out;
+        return false;
     // Room for a terminating NUL that the stored data may lack.
     std::vector<char> data(size + 1, 0);
     DWORD got = size;
     if (RegQueryValueExA(key.Handle, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &got) !=
             ERROR_SUCCESS ||
         (type != REG_SZ && type != REG_EXPAND_SZ))
-        return out;
+        return false;
     out.assign(data.data());
+    return true;
+}
+
+}  // namespace
+
+std::string RegReadStringDef(HKEY root, const std::string& subkey, const std::string& name, std::string& out,
+                             const std::string& fallback)
+{
+    out = fallback;
+    RecordRegistryRead(root, subkey, name, true);
+    if (ReadStringIn(root, subkey, name, 0, out))
+        return out;
+    // On a 64-bit Windows a 64-bit program keeps its machine values in the 64-bit view,
+    // which this 32-bit program does not see unless it asks; the flag is asked for only
+    // there, since Windows 2000 refuses it.
+    if (root == HKEY_LOCAL_MACHINE && IsWow64())
+        ReadStringIn(root, subkey, name, KEY_WOW64_64KEY, out);
     return out;
 }
 

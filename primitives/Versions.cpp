@@ -51,6 +51,14 @@ uint8_t WindowsVersionOf(const OSVERSIONINFOA& info, uint32_t kernelProductVersi
     return 0;
 }
 
+uint8_t WindowsVersionOrLaterOf(const OSVERSIONINFOA& info, uint32_t kernelProductVersionMS)
+{
+    uint8_t version = WindowsVersionOf(info, kernelProductVersionMS);
+    if (version == 0 && info.dwPlatformId == VER_PLATFORM_WIN32_NT && info.dwMajorVersion >= 6)
+        return WindowsVistaOrLater;
+    return version;
+}
+
 uint8_t GetWindowsVersion()
 {
     OSVERSIONINFOA info;
@@ -60,13 +68,26 @@ uint8_t GetWindowsVersion()
     // it is read once, and only on the 95 family.
     static const uint32_t kernelVersion =
         info.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS ? KernelProductVersionMS() : 0;
-    return WindowsVersionOf(info, kernelVersion);
+    return WindowsVersionOrLaterOf(info, kernelVersion);
 }
 
 bool IsWindowsNT()
 {
     OSVERSIONINFOA info;
     return ReadVersionRecord(info) && info.dwPlatformId == VER_PLATFORM_WIN32_NT;
+}
+
+bool IsWow64()
+{
+    // Missing before XP SP2; a system without it has no 64-bit view.
+    using TIsWow64Process = BOOL(WINAPI*)(HANDLE, PBOOL);
+    static const bool wow64 = [] {
+        auto query = reinterpret_cast<TIsWow64Process>(
+            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "IsWow64Process")));
+        BOOL answer = FALSE;
+        return query && query(GetCurrentProcess(), &answer) && answer;
+    }();
+    return wow64;
 }
 
 void ReadFixedFileInfo(const std::string& path, TFixedFileInfo& info)

@@ -1,6 +1,7 @@
 #include "ui/Application.h"
 
 #include "engine/Options.h"
+#include "engine/ProgramFolder.h"
 #include "engine/Scanner.h"
 #include "ui/HelpEngine.h"
 #include "ui/Icons.h"
@@ -46,7 +47,7 @@ TApplication::~TApplication() = default;
 void TApplication::Start(HWND mainWindow)
 {
     MainWindow = mainWindow;
-    FScanner = std::make_unique<TScanner>(FFolder + "info.ini", FOptions);
+    FScanner = std::make_unique<TScanner>(SettingsFolder() + "info.ini", FOptions, FFolder + "info.ini");
     IconsLoad(FFolder);
     HelpFile = AbsolutePath(FFolder + "Help\\Help.chm");
     HelpEngine = std::make_unique<THelpEngine>();

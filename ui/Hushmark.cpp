@@ -9,8 +9,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
     try {
         const std::string folder = ProgramFolder();
-        TOptions settings(folder + "options.ini");
-        TOptions backup(folder + "options.ini", false);
+        const std::string settingsFolder = SettingsFolder();
+        TOptions settings(settingsFolder + "options.ini");
+        TOptions backup(settingsFolder + "options.ini", false);
         // Started minimised: only the notification icon until the user asks for more.
         const bool showMain = !settings.RunMinim;
         TMainForm mainForm(folder, settings, backup);

@@ -1,4 +1,5 @@
 #include "primitives/Effects.h"
+#include "primitives/SpecialFolders.h"
 #include "tests/primitives/Helpers.h"
 #include "tests/support/TestFiles.h"
 
@@ -39,6 +40,26 @@ TEST(EffectsTest, EveryEffectRefusesAnUnsafePath)
         EXPECT_FALSE(EffectDeleteProfileSection(path, "s"));
     }
     EXPECT_TRUE(log.Effects().empty());
+}
+
+TEST(EffectsTest, FoldersOfWindowsAndOfProgramsAreNeverRemovedWhole)
+{
+    char system[MAX_PATH] = {};
+    GetSystemDirectoryA(system, sizeof system);
+    std::string programs = GetProgramFilesFolder();
+    std::string own = programs + "\\Hushmark effects test";
+    CreateDirectoryA(own.c_str(), nullptr);
+    TPreviewScope preview;
+    TEffectLog log;
+    for (const std::string& folder : {GetWindowsFolder(), std::string(system), programs, GetCommonFilesFolder(),
+                                      programs + ". \\", GetWindowsFolder() + "\\\\", std::string("c:/windows/")}) {
+        SCOPED_TRACE(folder);
+        EXPECT_FALSE(EffectRemoveTree(folder));
+    }
+    EXPECT_TRUE(log.Effects().empty());
+    // A program's own folder below them is no such folder.
+    EXPECT_TRUE(EffectRemoveTree(own));
+    RemoveDirectoryA(own.c_str());
 }
 
 TEST(EffectsTest, KindNamesAndTotals)

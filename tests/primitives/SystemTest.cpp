@@ -55,6 +55,25 @@ TEST(WindowsVersionTest, EveryRowOfTheTable)
     }
 }
 
+TEST(WindowsVersionTest, NtSixAndLaterAnswerAsNewerThanEveryOther)
+{
+    const DWORD Nine = VER_PLATFORM_WIN32_WINDOWS, Nt = VER_PLATFORM_WIN32_NT;
+    for (DWORD major : {6u, 10u})
+        for (DWORD minor : {0u, 1u, 2u, 3u}) {
+            SCOPED_TRACE(::testing::Message() << major << "." << minor);
+            EXPECT_EQ(WindowsVersionOrLaterOf(Record(Nt, major, minor, ""), 0), WindowsVistaOrLater);
+        }
+    // Everything up to Server 2003 keeps its number, and the unknown stays unknown.
+    struct Row {
+        DWORD Platform, Major, Minor;
+        int Expected;
+    } rows[] = {{Nine, 4, 10, 3}, {Nine, 4, 91, 0}, {Nt, 4, 0, 9}, {Nt, 5, 1, 11}, {Nt, 5, 2, 12},
+                {Nt, 5, 3, 0},    {Nt, 3, 2, 0},    {VER_PLATFORM_WIN32s, 6, 0, 0}};
+    for (const Row& row : rows)
+        EXPECT_EQ(WindowsVersionOrLaterOf(Record(row.Platform, row.Major, row.Minor, ""), 0), row.Expected)
+            << row.Major << "." << row.Minor;
+}
+
 // Wine gives one program another Windows version through its AppDefaults key.
 class OtherWindowsTest : public ::testing::Test {
 protected:
@@ -80,6 +99,14 @@ TEST_F(OtherWindowsTest, VersionOfEverySystemWineCanPlay)
     }
     EXPECT_EQ(GetWindowsVersion(), 11);
     EXPECT_TRUE(IsWindowsNT());
+}
+
+TEST_F(OtherWindowsTest, VistaToTenAnswerAsNewerThanEveryOther)
+{
+    for (const char* wine : {"vista", "win7", "win8", "win81", "win10"}) {
+        SCOPED_TRACE(wine);
+        EXPECT_EQ(RunAs(wine, "version"), WindowsVistaOrLater);
+    }
 }
 
 TEST_F(OtherWindowsTest, Windows98SchedulesEveryFileInWininit)
