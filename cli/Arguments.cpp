@@ -8,7 +8,8 @@ const char* const UsageText =
     "  solve CLASS...        solves the named issues\n"
     "  solve --found         solves what a scan finds now, except the risky issues\n"
     "  panic --yes           checks and solves every issue, risky ones included\n"
-    "exit codes: 0 done, nothing found; 1 leaks found; 2 usage error; 3 program files unreadable or unwritable\n";
+    "exit codes: 0 done, nothing found; 1 leaks found; 2 usage error; 3 program files unreadable or unwritable;\n"
+    "            4 a solve or panic left something it tried to remove\n";
 
 bool ParseArguments(int argc, char** argv, TCommandLine& line, std::string& error)
 {

@@ -2,6 +2,7 @@
 
 #include "engine/Scanner.h"
 #include "engine/ScannerInit.h"
+#include "engine/SolveOutcome.h"
 
 #include <algorithm>
 #include <map>
@@ -131,14 +132,29 @@ int Preview(TScanner& scanner, const std::vector<std::string>& names, TProgress&
     return report.Issues.empty() ? ExitDone : ExitFound;
 }
 
-// Solves one issue, recording what was really done.
+// Solves one issue, recording what was really done and what is left.
 TIssueRow SolveOne(TScanner& scanner, TPrivacyIssue& issue, int position)
 {
     TIssueRow row = RowOf(scanner, issue, position);
-    TEffectLog log;
-    GuardedSolve(issue);
-    row.Effects = log.Effects();
+    TSolveOutcome outcome = SolveAndRecheck(issue);
+    row.Effects = std::move(outcome.Effects);
+    row.Status = SolveStatusName(outcome.Status);
+    row.LeftLine = LeftSummary(outcome);
+    row.Left = std::move(outcome.Left);
     return row;
+}
+
+bool PartlySolved(const TIssueRow& row)
+{
+    return row.Status == SolveStatusName(SolveStatus::PartlySolved);
+}
+
+int LeftCode(const TReport& report)
+{
+    for (const TIssueRow& row : report.Issues)
+        if (PartlySolved(row))
+            return ExitLeft;
+    return ExitDone;
 }
 
 TCommandResult Solve(TScanner& scanner, const TCommandLine& line, TProgress& progress, TReport& report)
@@ -172,7 +188,10 @@ TCommandResult Solve(TScanner& scanner, const TCommandLine& line, TProgress& pro
         progress.Step(++index, scanner.GetTitle(issue->ClassName()));
         report.Issues.push_back(SolveOne(scanner, *issue, positions[issue]));
         // As the results window: the mark hides the issue from the scans of the next
-        // 15 minutes. A failed save must not stop the run half way.
+        // 15 minutes, and one still partly there keeps showing. A failed save must not
+        // stop the run half way.
+        if (PartlySolved(report.Issues.back()))
+            continue;
         try {
             scanner.InfoFile.WriteInteger(issue->ClassName(), "Solved", 1);
         } catch (const std::exception& error) {
@@ -184,6 +203,8 @@ TCommandResult Solve(TScanner& scanner, const TCommandLine& line, TProgress& pro
     std::sort(report.Issues.begin(), report.Issues.end(),
               [](const TIssueRow& a, const TIssueRow& b) { return a.Position < b.Position; });
     report.RestartRequired = RestartRequired;
+    if (result.ExitCode == ExitDone)
+        result.ExitCode = LeftCode(report);
     return result;
 }
 
@@ -201,7 +222,7 @@ int Panic(TScanner& scanner, TProgress& progress, TReport& report)
     }
     progress.End();
     report.RestartRequired = RestartRequired;
-    return ExitDone;
+    return LeftCode(report);
 }
 
 }  // namespace

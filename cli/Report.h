@@ -14,6 +14,10 @@ struct TIssueRow {
     bool Risky = false;
     bool Scheduled = false;
     std::vector<Effect> Effects;
+    // After a solve or panic: the status name, what is left and the one-line summary.
+    std::string Status;
+    std::vector<TLeftItem> Left;
+    std::string LeftLine;
 };
 
 struct TReport {

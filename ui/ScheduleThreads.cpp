@@ -34,7 +34,7 @@ void TScheduledRun::Execute(std::promise<bool> locked)
     for (const auto& issue : Scanner.AllIssues) {
         try {
             if (Scanner.GetScheduleSolve(issue->ClassName()) && GuardedCheck(*issue))
-                GuardedSolve(*issue);
+                Tally.Add(SolveAndRecheck(*issue), Scanner.GetTitle(issue->ClassName()));
         } catch (...) {
             // An issue that fails never stops the run.
         }

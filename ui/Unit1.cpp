@@ -3,6 +3,7 @@
 #include "engine/Options.h"
 #include "engine/PrivacyIssues.h"
 #include "engine/Scanner.h"
+#include "engine/SolveOutcome.h"
 #include "primitives/Errors.h"
 #include "ui/HelpEngine.h"
 #include "ui/Icons.h"
@@ -491,6 +492,7 @@ void TMainForm::PanicRun()
         !MsgBox("Panic mode", "Warning: you can loose your important information! Are sure you are in Panic?",
                 MB_ICONEXCLAMATION))
         return;
+    TSolveTally tally;
     {
         // A scheduled run may be working on the same issues on its own thread.
         std::lock_guard<std::mutex> running(RunLock);
@@ -498,9 +500,12 @@ void TMainForm::PanicRun()
         RestartRequired = false;
         for (const auto& issue : FScanner->AllIssues)
             if (GuardedCheck(*issue))
-                GuardedSolve(*issue);
+                tally.Add(SolveAndRecheck(*issue), FScanner->GetTitle(issue->ClassName()));
         SetCursor(cursor);
     }
+    // What is left, before any restart question: a restart does not free a file in use.
+    MessageBoxA(IsWindowVisible(Handle()) ? Handle() : nullptr, tally.Text(12).c_str(), "Panic mode finished",
+                MB_OK | MB_SETFOREGROUND | (tally.PartlySolved ? MB_ICONWARNING : MB_ICONINFORMATION));
     if (RestartRequired)
         Restart();
 }
