@@ -108,6 +108,43 @@ TEST_F(SolveOutcomeTest, RefusalsOfExistingTargetsAreLeftAndEmptyBasesAreNot)
     EXPECT_EQ("1 folder refused by the safety rules; 1 key refused by the safety rules", LeftSummary(outcome));
 }
 
+// An empty DACL: nobody may open the key; its owner may still give the rights back.
+bool SetKeyClosed(const std::string& subkey, bool closed)
+{
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, subkey.c_str(), 0, WRITE_DAC, &key) != ERROR_SUCCESS)
+        return false;
+    ACL empty;
+    InitializeAcl(&empty, sizeof empty, ACL_REVISION);
+    SECURITY_DESCRIPTOR descriptor;
+    InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION);
+    SetSecurityDescriptorDacl(&descriptor, TRUE, closed ? &empty : nullptr, FALSE);
+    LONG result = RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, &descriptor);
+    RegCloseKey(key);
+    return result == ERROR_SUCCESS;
+}
+
+TEST_F(SolveOutcomeTest, AKeyTheUserMayNotOpenIsLeftAsAccessDenied)
+{
+    const std::string subkey = "Software\\HushmarkTest\\Closed";
+    HKEY key;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, subkey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                                             &key, nullptr));
+    RegSetValueExA(key, "Recent", 0, REG_SZ, reinterpret_cast<const BYTE*>("x"), 2);
+    RegCloseKey(key);
+    ASSERT_TRUE(SetKeyClosed(subkey, true));
+    TScripted issue([] { return true; }, [&] { EffectDeleteRegValue(HKEY_CURRENT_USER, subkey, "Recent"); });
+    TSolveOutcome outcome = SolveAndRecheck(issue);
+    SetKeyClosed(subkey, false);
+    RegDeleteKeyA(HKEY_CURRENT_USER, subkey.c_str());
+    EXPECT_EQ(SolveStatus::PartlySolved, outcome.Status);
+    ASSERT_EQ(1u, outcome.Left.size());
+    EXPECT_EQ("HKEY_CURRENT_USER\\" + subkey, outcome.Left[0].Path);
+    EXPECT_EQ("Recent", outcome.Left[0].Name);
+    EXPECT_EQ(LeftReason::AccessDenied, outcome.Left[0].Reason);
+    EXPECT_EQ("1 value: access denied", LeftSummary(outcome));
+}
+
 TEST_F(SolveOutcomeTest, ADeletionAtRestartReplacesTheFailureAndIsNoFailureItself)
 {
     Held = CreateFileA((Folder + "a.tmp").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
