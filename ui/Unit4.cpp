@@ -551,10 +551,21 @@ void TResultsForm::DrawStatus(const DRAWITEMSTRUCT& item) const
         GetTextMetricsA(item.hDC, &metric);
         LOGFONTA font{};
         GetObjectA(StatusFont, sizeof font, &font);
-        font.lfWidth = std::max<LONG>(1, metric.tmAveCharWidth * room / size.cx);
-        narrow = CreateFontIndirectA(&font);
-        if (narrow)
-            SelectObject(item.hDC, narrow);
+        // Letter widths do not follow the asked width in proportion: narrower still
+        // until the line fits.
+        for (LONG width = std::max<LONG>(1, metric.tmAveCharWidth * room / size.cx); width >= 1; --width) {
+            font.lfWidth = width;
+            HFONT next = CreateFontIndirectA(&font);
+            if (!next)
+                break;
+            SelectObject(item.hDC, next);
+            if (narrow)
+                DeleteObject(narrow);
+            narrow = next;
+            GetTextExtentPoint32A(item.hDC, text, lstrlenA(text), &size);
+            if (size.cx <= room)
+                break;
+        }
     }
     RECT inner = box;
     DrawTextA(item.hDC, text, -1, &inner, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);

@@ -465,7 +465,7 @@ TEST_F(OptionsWindow, ScheduleEveryMinuteCleansExactlyTheTickedIssues)
     // Never silent: the end of the run says what it solved (the balloon tells the rest).
     EXPECT_TRUE(WaitUntil([&] { return SentText(hint) == "Scheduled clean-up: 2 solved, 0 partly solved"; }, 10000))
         << SentText(hint);
-    SaveScreenshot(Main, "main-after-scheduled-run");
+    SaveScreenshot(Main, "options-after-scheduled-run");
     EXPECT_TRUE(VerifyAllPresent(*FindSeedPlan(Untouched)).empty());
 
     // Off again, so that nothing else runs by schedule.
