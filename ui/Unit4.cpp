@@ -4,10 +4,10 @@
 #include "engine/Scanner.h"
 #include "primitives/Errors.h"
 #include "primitives/WholeFiles.h"
+#include "ui/Application.h"
 #include "ui/Icons.h"
 #include "ui/SkinLayout.h"
 #include "ui/SkinnedForm.h"
-#include "ui/Unit1.h"
 #include "ui/Wrapping.h"
 
 #include <commctrl.h>
@@ -41,7 +41,7 @@ void TextAt(HDC dc, int x, int y, const std::string& text)
 
 }  // namespace
 
-TResultsForm::TResultsForm(TMainForm& main) : Main(main) {}
+TResultsForm::TResultsForm(TApplication& app, TResultsOwner& owner) : App(app), Owner(owner) {}
 
 TResultsForm::~TResultsForm()
 {
@@ -62,7 +62,7 @@ void TResultsForm::Create()
     RegisterWindowClass(ClassName, LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
     // Owned by the main window: it stays above it and goes with it.
     CreateHandle(ClassName, "Results", WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU, 0, 0, 0, ResultsSkin::Width,
-                 ResultsSkin::Height, Main.Handle(), 0);
+                 ResultsSkin::Height, Owner.OwnerHandle(), 0);
     ListFont = ListFontOf(false);
     TitleFont = ListFontOf(true);
     StatusFont = ListFontOf(false);
@@ -128,7 +128,7 @@ void TResultsForm::AddHint(TImageButton& button, const char* hint) { ::AddHint(T
 
 TPicture TResultsForm::Load(const char* file) const
 {
-    return LoadPicture(Main.Folder() + file);
+    return LoadPicture(App.Folder() + file);
 }
 
 void TResultsForm::GraphicsLoad()
@@ -148,7 +148,7 @@ void TResultsForm::GraphicsLoad()
 void TResultsForm::CentreOnMain()
 {
     RECT main;
-    GetWindowRect(Main.Handle(), &main);
+    GetWindowRect(Owner.OwnerHandle(), &main);
     const POINT corner = CentredIn(main, ResultsSkin::Width, ResultsSkin::Height);
     SetWindowPos(Handle(), nullptr, corner.x, corner.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -174,7 +174,7 @@ int TResultsForm::FittingWrapWidth() const
     RECT client{};
     GetClientRect(Output, &client);
     const int room = client.right - GetSystemMetrics(SM_CXVSCROLL) - 72 - 2;
-    const TScanner& scanner = Main.Scanner();
+    const TScanner& scanner = App.Scanner();
     std::vector<std::string> texts;
     for (const TPrivacyIssue* issue : scanner.FoundIssues)
         texts.push_back(scanner.GetInfo(issue->ClassName()));
@@ -201,7 +201,7 @@ int TResultsForm::FittingWrapWidth() const
 
 void TResultsForm::Fill()
 {
-    TScanner& scanner = Main.Scanner();
+    TScanner& scanner = App.Scanner();
     DrawWrapWidth = FittingWrapWidth();
     SendMessageA(Output, WM_SETREDRAW, FALSE, 0);
     SendMessageA(Output, LB_RESETCONTENT, 0, 0);
@@ -215,8 +215,8 @@ void TResultsForm::Fill()
 
 void TResultsForm::UpdateStatus()
 {
-    const size_t found = Main.Scanner().FoundIssues.size();
-    std::string text = "Found " + std::to_string(found) + " privacy leaks. " + std::to_string(Main.DangerousCount) +
+    const size_t found = App.Scanner().FoundIssues.size();
+    std::string text = "Found " + std::to_string(found) + " privacy leaks. " + std::to_string(App.DangerousCount) +
                        " of them can be dangerous to solve.";
     if (Tally.Solved + Tally.RestartPending + Tally.PartlySolved > 0)
         text += " Solved " + std::to_string(Tally.Solved + Tally.RestartPending) + ", partly solved " +
@@ -245,7 +245,7 @@ void TResultsForm::SetListColour(COLORREF colour)
 void TResultsForm::ColourFromLastRow()
 {
     // An emptied list keeps its colour.
-    const std::vector<TPrivacyIssue*>& found = Main.Scanner().FoundIssues;
+    const std::vector<TPrivacyIssue*>& found = App.Scanner().FoundIssues;
     if (found.empty())
         return;
     SetListColour(found.back()->Ticked ? TickedColour : UntickedColour);
@@ -254,7 +254,7 @@ void TResultsForm::ColourFromLastRow()
 
 void TResultsForm::OutputMeasureItem(MEASUREITEMSTRUCT& item) const
 {
-    const TScanner& scanner = Main.Scanner();
+    const TScanner& scanner = App.Scanner();
     int lines = 1;
     if (item.itemID < scanner.FoundIssues.size()) {
         const TPrivacyIssue* issue = scanner.FoundIssues[item.itemID];
@@ -267,7 +267,7 @@ void TResultsForm::OutputDrawItem(const DRAWITEMSTRUCT& item) const
 {
     HDC dc = item.hDC;
     const RECT& box = item.rcItem;
-    const TScanner& scanner = Main.Scanner();
+    const TScanner& scanner = App.Scanner();
     if (item.itemID >= scanner.FoundIssues.size()) {
         // An empty list still shows where the focus is.
         if (item.itemAction & ODA_FOCUS)
@@ -316,7 +316,7 @@ void TResultsForm::OutputDrawItem(const DRAWITEMSTRUCT& item) const
 
 void TResultsForm::OutputMouseDown(UINT message, int x, int y)
 {
-    const std::vector<TPrivacyIssue*>& found = Main.Scanner().FoundIssues;
+    const std::vector<TPrivacyIssue*>& found = App.Scanner().FoundIssues;
     int selected = static_cast<int>(SendMessageA(Output, LB_GETCURSEL, 0, 0));
     if (message == WM_LBUTTONDOWN) {
         if (selected < 0)
@@ -360,7 +360,7 @@ LRESULT CALLBACK TResultsForm::OutputProc(HWND window, UINT message, WPARAM wPar
 
 bool TResultsForm::SolveOneRealProc(int index)
 {
-    TScanner& scanner = Main.Scanner();
+    TScanner& scanner = App.Scanner();
     if (index < 0 || static_cast<size_t>(index) >= scanner.FoundIssues.size())
         return false;
     TPrivacyIssue& issue = *scanner.FoundIssues[index];
@@ -371,7 +371,7 @@ bool TResultsForm::SolveOneRealProc(int index)
         // The question belongs to the main window; this one takes no clicks meanwhile,
         // so that the list cannot change under a solving run.
         EnableWindow(Handle(), FALSE);
-        const bool yes = Main.MsgBox("Warning!", text.c_str(), MB_ICONEXCLAMATION);
+        const bool yes = App.MsgBox("Warning!", text.c_str(), MB_ICONEXCLAMATION);
         EnableWindow(Handle(), TRUE);
         if (!yes)
             return false;
@@ -381,7 +381,7 @@ bool TResultsForm::SolveOneRealProc(int index)
     }
     {
         // A scheduled run may be working on the same issues and info.ini on its own thread.
-        std::lock_guard<std::mutex> running(Main.RunLock);
+        std::lock_guard<std::mutex> running(App.RunLock);
         const TSolveOutcome outcome = SolveAndRecheck(issue);
         Tally.Add(outcome);
         if (outcome.Status == SolveStatus::PartlySolved) {
@@ -409,7 +409,7 @@ bool TResultsForm::SolveOneRealProc(int index)
         }
     }
     if (issue.DefaultUnchecked)
-        --Main.DangerousCount;
+        --App.DangerousCount;
     UpdateStatus();
     ColourFromLastRow();
     return true;
@@ -436,7 +436,7 @@ bool TResultsForm::BrowsersMayRun(const std::vector<TPrivacyIssue*>& issues)
                              " running. The files it holds open cannot be removed until it is closed; "
                              "Hushmark will tell what is left. Continue?";
     EnableWindow(Handle(), FALSE);
-    const bool yes = Main.MsgBox("Browser running", text.c_str(), MB_ICONQUESTION);
+    const bool yes = App.MsgBox("Browser running", text.c_str(), MB_ICONQUESTION);
     EnableWindow(Handle(), TRUE);
     return yes;
 }
@@ -445,20 +445,20 @@ void TResultsForm::SolveSelected()
 {
     RestartRequired = false;
     const int selected = static_cast<int>(SendMessageA(Output, LB_GETCURSEL, 0, 0));
-    if (selected < 0 || static_cast<size_t>(selected) >= Main.Scanner().FoundIssues.size())
+    if (selected < 0 || static_cast<size_t>(selected) >= App.Scanner().FoundIssues.size())
         return;
-    if (!BrowsersMayRun({Main.Scanner().FoundIssues[selected]}))
+    if (!BrowsersMayRun({App.Scanner().FoundIssues[selected]}))
         return;
     SolveOneRealProc(selected);
     ReportSaveError();
     if (RestartRequired)
-        Main.Restart();
+        App.Restart();
 }
 
 void TResultsForm::SolveProc()
 {
     RestartRequired = false;
-    const std::vector<TPrivacyIssue*>& found = Main.Scanner().FoundIssues;
+    const std::vector<TPrivacyIssue*>& found = App.Scanner().FoundIssues;
     std::vector<TPrivacyIssue*> ticked;
     std::copy_if(found.begin(), found.end(), std::back_inserter(ticked), [](TPrivacyIssue* issue) { return issue->Ticked; });
     // One question for the whole run, not one per issue.
@@ -471,12 +471,12 @@ void TResultsForm::SolveProc()
     InvalidateRect(Output, nullptr, TRUE);
     ReportSaveError();
     if (RestartRequired)
-        Main.Restart();
+        App.Restart();
 }
 
 void TResultsForm::ExportTo(const std::string& path) const
 {
-    const TScanner& scanner = Main.Scanner();
+    const TScanner& scanner = App.Scanner();
     std::string text = "Hushmark exported problems list\r\n\r\n";
     for (const TPrivacyIssue* issue : scanner.FoundIssues)
         text += scanner.GetTitle(issue->ClassName()) + " -- " + scanner.GetInfo(issue->ClassName()) + "\r\n\r\n";
@@ -507,7 +507,7 @@ void TResultsForm::ExportProc()
 
 void TResultsForm::ClearList()
 {
-    Main.Scanner().FoundIssues.clear();
+    App.Scanner().FoundIssues.clear();
     LeftLines.clear();
     SendMessageA(Output, LB_RESETCONTENT, 0, 0);
 }
@@ -530,7 +530,7 @@ void TResultsForm::ShowPopup(LPARAM position)
 void TResultsForm::Help()
 {
     LastF1 = GetTickCount();
-    Main.ShowHelp(Handle(), ResultsHelpTopic);
+    App.ShowHelp(Handle(), ResultsHelpTopic);
 }
 
 void TResultsForm::DrawStatus(const DRAWITEMSTRUCT& item) const
@@ -587,7 +587,7 @@ LRESULT TResultsForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         return DragByBackground(Handle(), TWindow::WndProc(message, wParam, lParam), lParam);
     case TImageButton::WM_HINT: {
         const TImageButton& button = *reinterpret_cast<const TImageButton*>(lParam);
-        Main.DisplayHint(wParam ? button.HintText : std::string());
+        Owner.DisplayHint(wParam ? button.HintText : std::string());
         return 0;
     }
     case WM_MEASUREITEM: {

@@ -10,7 +10,18 @@
 #include <string>
 #include <vector>
 
-class TMainForm;
+class TApplication;
+
+// What the results window asks of the window that owns it.
+class TResultsOwner {
+public:
+    virtual HWND OwnerHandle() const = 0;
+    // The long form of a button's hint, where the user is looking.
+    virtual void DisplayHint(const std::string& hint) = 0;
+
+protected:
+    ~TResultsOwner() = default;
+};
 
 // Control and menu IDs of the results window.
 enum {
@@ -38,7 +49,7 @@ public:
     // The line of what a partly solved entry left.
     static const COLORREF LeftColour = RGB(0xA0, 0x00, 0x00);
 
-    explicit TResultsForm(TMainForm& main);
+    TResultsForm(TApplication& app, TResultsOwner& owner);
     ~TResultsForm() override;
 
     // Builds the window (hidden), owned by the main window.
@@ -84,7 +95,8 @@ private:
     void ReportSaveError();
     TPicture Load(const char* file) const;
 
-    TMainForm& Main;
+    TApplication& App;
+    TResultsOwner& Owner;
     TPicture Back;
     TImageButton solve_all, solve, export1, exit1;
     HWND ResultsStatus = nullptr, Output = nullptr, Tips = nullptr;
