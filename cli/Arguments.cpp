@@ -9,7 +9,8 @@ const char* const UsageText =
     "  solve --found         solves what a scan finds now, except the risky issues and unticked rules\n"
     "  panic --yes           checks and solves every issue, risky ones included (rules: ticked, no warning)\n"
     "  --no-rules            leaves out the rules of winapp2.ini and rules\\*.ini\n"
-    "exit codes: 0 done, nothing found; 1 leaks found; 2 usage error; 3 program files unreadable or unwritable\n";
+    "exit codes: 0 done, nothing found; 1 leaks found; 2 usage error; 3 program files unreadable or unwritable;\n"
+    "            4 a solve or panic left something it tried to remove\n";
 
 bool ParseArguments(int argc, char** argv, TCommandLine& line, std::string& error)
 {

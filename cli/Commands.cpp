@@ -5,6 +5,7 @@
 #include "engine/ProgramFolder.h"
 #include "rules/RuleIssue.h"
 #include "rules/RuleLoader.h"
+#include "engine/SolveOutcome.h"
 
 #include <algorithm>
 #include <map>
@@ -153,14 +154,29 @@ int Preview(TScanner& scanner, const std::vector<std::string>& names, TProgress&
     return report.Issues.empty() ? ExitDone : ExitFound;
 }
 
-// Solves one issue, recording what was really done.
+// Solves one issue, recording what was really done and what is left.
 TIssueRow SolveOne(TScanner& scanner, TPrivacyIssue& issue, int position)
 {
     TIssueRow row = RowOf(scanner, issue, position);
-    TEffectLog log;
-    GuardedSolve(issue);
-    row.Effects = log.Effects();
+    TSolveOutcome outcome = SolveAndRecheck(issue);
+    row.Effects = std::move(outcome.Effects);
+    row.Status = SolveStatusName(outcome.Status);
+    row.LeftLine = LeftSummary(outcome);
+    row.Left = std::move(outcome.Left);
     return row;
+}
+
+bool PartlySolved(const TIssueRow& row)
+{
+    return row.Status == SolveStatusName(SolveStatus::PartlySolved);
+}
+
+int LeftCode(const TReport& report)
+{
+    for (const TIssueRow& row : report.Issues)
+        if (PartlySolved(row))
+            return ExitLeft;
+    return ExitDone;
 }
 
 TCommandResult Solve(TScanner& scanner, const TCommandLine& line, TProgress& progress, TReport& report)
@@ -195,7 +211,10 @@ TCommandResult Solve(TScanner& scanner, const TCommandLine& line, TProgress& pro
         progress.Step(++index, scanner.GetTitle(issue->ClassName()));
         report.Issues.push_back(SolveOne(scanner, *issue, positions[issue]));
         // As the results window: the mark hides the issue from the scans of the next
-        // 15 minutes. A failed save must not stop the run half way.
+        // 15 minutes, and one still partly there keeps showing. A failed save must not
+        // stop the run half way.
+        if (PartlySolved(report.Issues.back()))
+            continue;
         try {
             scanner.InfoFile.WriteInteger(issue->FlagSection(), "Solved", 1);
         } catch (const std::exception& error) {
@@ -207,6 +226,8 @@ TCommandResult Solve(TScanner& scanner, const TCommandLine& line, TProgress& pro
     std::sort(report.Issues.begin(), report.Issues.end(),
               [](const TIssueRow& a, const TIssueRow& b) { return a.Position < b.Position; });
     report.RestartRequired = RestartRequired;
+    if (result.ExitCode == ExitDone)
+        result.ExitCode = LeftCode(report);
     return result;
 }
 
@@ -232,7 +253,7 @@ int Panic(TScanner& scanner, TProgress& progress, TReport& report)
         report.Issues.push_back(SolveOne(scanner, *issue, at));
     progress.End();
     report.RestartRequired = RestartRequired;
-    return ExitDone;
+    return LeftCode(report);
 }
 
 }  // namespace

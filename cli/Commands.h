@@ -15,6 +15,7 @@ const int ExitDone = 0;
 const int ExitFound = 1;
 const int ExitUsage = 2;
 const int ExitFiles = 3;
+const int ExitLeft = 4;  // something a solve or panic tried to remove is still there
 
 // Wraps every issue that the catalogue creates, and the rules of the program folder
 // unless withRules is false, so that a scan run by the engine reports its progress;

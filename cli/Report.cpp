@@ -131,13 +131,42 @@ std::string PreviewText(const TReport& report)
     return out;
 }
 
+std::string LeftItemText(const TLeftItem& item)
+{
+    std::string line = "       " + LeftReasonText(item) + ": " + item.Path;
+    if (!item.Name.empty())
+        line += IsRegistryKind(item.Kind) ? "  value \"" + item.Name + "\"" : "  [" + item.Name + "]";
+    return line + "\n";
+}
+
+// After the totals: each issue not wholly solved, with what is left and why.
+std::string LeftText(const TReport& report)
+{
+    std::string partly, pending;
+    for (const TIssueRow& row : report.Issues) {
+        if (row.Status.empty() || row.Status == "solved")
+            continue;
+        std::string& out = row.Status == "restart-pending" ? pending : partly;
+        out += IssueHead(row) + ": " + row.LeftLine + "\n";
+        for (const TLeftItem& item : row.Left)
+            out += LeftItemText(item);
+    }
+    std::string out;
+    if (!partly.empty())
+        out += "\nPartly solved, still there:\n" + partly;
+    if (!pending.empty())
+        out += "\nWaiting for the next restart of Windows:\n" + pending;
+    return out;
+}
+
 std::string SolveText(const TReport& report)
 {
     std::string out;
     for (const TIssueRow& row : report.Issues) {
         EffectTotals totals = TotalEffects(row.Effects);
         out += IssueHead(row) + ": " + Plural(row.Effects.size(), "item", "items") + ", " +
-               Plural(totals.Bytes, "byte", "bytes") + " freed\n";
+               Plural(totals.Bytes, "byte", "bytes") + " freed" +
+               (row.Status == "partly-solved" ? "  [partly solved]" : "") + "\n";
     }
     out += NamesLine("Not found:", report.NotFound);
     out += NamesLine("Left alone as risky (name them to solve them):", report.Skipped);
@@ -148,7 +177,7 @@ std::string SolveText(const TReport& report)
            " removed or reset, " + TotalsText(ReportTotals(report)) + ".\n";
     if (report.RestartRequired)
         out += "Restart required\n";
-    return out;
+    return out + LeftText(report);
 }
 
 void JsonTotals(TJsonWriter& json, const EffectTotals& totals)
@@ -174,6 +203,23 @@ void JsonEffect(TJsonWriter& json, const Effect& effect)
         json.Member("name", effect.Name);
     json.Member("bytes", effect.Bytes);
     json.EndObject();
+}
+
+void JsonLeft(TJsonWriter& json, const TIssueRow& row)
+{
+    json.Member("status", row.Status);
+    json.Key("left");
+    json.BeginArray();
+    for (const TLeftItem& item : row.Left) {
+        json.BeginObject();
+        json.Member("kind", std::string(EffectKindName(item.Kind)));
+        json.Member(IsRegistryKind(item.Kind) ? "key" : "path", item.Path);
+        if (!item.Name.empty())
+            json.Member("name", item.Name);
+        json.Member("reason", LeftReasonText(item));
+        json.EndObject();
+    }
+    json.EndArray();
 }
 
 void JsonNames(TJsonWriter& json, const char* key, const std::vector<std::string>& names)
@@ -254,6 +300,8 @@ std::string RenderJson(const TReport& report)
                 JsonEffect(json, effect);
             json.EndArray();
             JsonTotals(json, TotalEffects(row.Effects));
+            if (!row.Status.empty())
+                JsonLeft(json, row);
         }
         json.EndObject();
     }

@@ -20,6 +20,10 @@ struct TIssueRow {
     std::string Source;
     std::string Category;
     std::vector<std::pair<std::string, std::string>> Refused;  // key, reason
+    // After a solve or panic: the status name, what is left and the one-line summary.
+    std::string Status;
+    std::vector<TLeftItem> Left;
+    std::string LeftLine;
 };
 
 struct TReport {

@@ -39,7 +39,8 @@ void GuardedSolve(TPrivacyIssue& issue)
 }
 
 std::vector<TPrivacyIssue*> CheckThenSolve(const TIssueList& issues,
-                                           const std::function<bool(const TPrivacyIssue&)>& chosen)
+                                           const std::function<bool(const TPrivacyIssue&)>& chosen,
+                                           const std::function<void(TPrivacyIssue&)>& solve)
 {
     std::vector<TPrivacyIssue*> found;
     for (const auto& issue : issues) {
@@ -52,8 +53,17 @@ std::vector<TPrivacyIssue*> CheckThenSolve(const TIssueList& issues,
         if (wanted && GuardedCheck(*issue))
             found.push_back(issue.get());
     }
-    for (TPrivacyIssue* issue : found)
-        GuardedSolve(*issue);
+    for (TPrivacyIssue* issue : found) {
+        if (!solve) {
+            GuardedSolve(*issue);
+            continue;
+        }
+        try {
+            solve(*issue);
+        } catch (...) {
+            // One issue that fails never stops the run.
+        }
+    }
     return found;
 }
 

@@ -68,7 +68,9 @@ void GuardedSolve(TPrivacyIssue& issue);
 
 // A run over many issues (panic mode, a scheduled run): every chosen issue is checked
 // before any is solved, since one Solve can remove what another issue's Check looks at
-// (two programs sharing a key). A choice that raises counts as not chosen. Returns the
-// issues solved, in list order.
+// (two programs sharing a key). A choice that raises counts as not chosen; solve, when
+// given, does each Solve in place of a guarded one. Returns the issues solved, in list
+// order.
 std::vector<TPrivacyIssue*> CheckThenSolve(const TIssueList& issues,
-                                           const std::function<bool(const TPrivacyIssue&)>& chosen = nullptr);
+                                           const std::function<bool(const TPrivacyIssue&)>& chosen = nullptr,
+                                           const std::function<void(TPrivacyIssue&)>& solve = nullptr);

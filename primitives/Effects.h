@@ -90,6 +90,46 @@ private:
     TEffectLog* Outer;
 };
 
+// Why something a real run tried to remove or change is still there.
+enum class LeftReason {
+    InUse,           // another program holds it open
+    AccessDenied,
+    ReadOnly,        // read-only, and the caller keeps read-only files
+    Refused,         // the refusal rules above
+    RestartPending,  // deleted when Windows next starts
+    Failed,          // any other error; Error tells which
+    StillThere,      // no error seen, but a second look still finds it
+};
+
+struct TLeftItem {
+    EffectKind Kind;
+    std::string Path;  // as in Effect
+    std::string Name;
+    LeftReason Reason;
+    std::string Program;  // holder of an in-use file, where Windows can tell
+    DWORD Error = 0;
+};
+
+// "in use by firefox.exe", "access denied", ... in plain words for the user.
+std::string LeftReasonText(const TLeftItem& item);
+
+// While alive on this thread: what a real run could not do, and deletions that wait
+// for the next restart. Nothing is recorded while previewing. Logs nest.
+class TLeftLog {
+public:
+    TLeftLog();
+    ~TLeftLog();
+    TLeftLog(const TLeftLog&) = delete;
+    TLeftLog& operator=(const TLeftLog&) = delete;
+    const std::vector<TLeftItem>& Items() const { return Recorded; }
+
+private:
+    friend void RecordLeft(TLeftItem item);
+    std::vector<TLeftItem> Recorded;
+    TLeftLog* Outer;
+    int HolderLookups = 0;
+};
+
 bool PreviewActive();
 
 // The refusal rules, for callers that must tell a refusal from a failure.

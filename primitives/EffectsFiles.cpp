@@ -53,14 +53,18 @@ std::vector<TEntry> ListFolder(const std::string& folder)
 
 bool DeleteOneFile(const std::string& path, DWORD attributes, uint64_t bytes, bool clearAttributes)
 {
-    if (attributes & FILE_ATTRIBUTE_READONLY && !clearAttributes)
+    if (attributes & FILE_ATTRIBUTE_READONLY && !clearAttributes) {
+        Left(EffectKind::DeleteFile, path, std::string(), LeftReason::ReadOnly);
         return false;
+    }
     if (Previewed(EffectKind::DeleteFile, path, std::string(), bytes))
         return true;
     if (clearAttributes && (attributes & BlockingAttributes))
         SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    if (!DeleteFileA(path.c_str()))
+    if (!DeleteFileA(path.c_str())) {
+        LeftAfterError(EffectKind::DeleteFile, path, std::string(), GetLastError());
         return false;
+    }
     Done(EffectKind::DeleteFile, path, std::string(), bytes);
     return true;
 }
@@ -74,8 +78,10 @@ bool RemoveLink(const std::string& path, DWORD attributes)
         return true;
     // Wine shows a Unix symbolic link to a folder as a folder link, and removes it
     // only as a file.
-    if (!RemoveDirectoryA(path.c_str()) && !DeleteFileA(path.c_str()))
+    if (!RemoveDirectoryA(path.c_str()) && !DeleteFileA(path.c_str())) {
+        LeftAfterError(EffectKind::RemoveFolder, path, std::string(), GetLastError());
         return false;
+    }
     Done(EffectKind::RemoveFolder, path);
     return true;
 }
@@ -86,8 +92,10 @@ bool RemoveEmptiedFolder(const std::string& folder, DWORD attributes)
         return true;
     if (attributes & BlockingAttributes)
         SetFileAttributesA(folder.c_str(), FILE_ATTRIBUTE_NORMAL);
-    if (!RemoveDirectoryA(folder.c_str()))
+    if (!RemoveDirectoryA(folder.c_str())) {
+        LeftAfterError(EffectKind::RemoveFolder, folder, std::string(), GetLastError());
         return false;
+    }
     Done(EffectKind::RemoveFolder, folder);
     return true;
 }
@@ -190,8 +198,10 @@ bool IsFolderToEnter(const std::string& path, DWORD attributes)
 
 bool EffectDeleteFile(const std::string& path, bool clearAttributes, int64_t knownBytes)
 {
-    if (!EffectPathAllowed(path))
+    if (!EffectPathAllowed(path)) {
+        LeftRefusedPath(EffectKind::DeleteFile, path);
         return false;
+    }
     WIN32_FILE_ATTRIBUTE_DATA data;
     if (!ReadAttributes(path, data) || (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
         return false;
@@ -208,8 +218,10 @@ bool FolderToRemove(const std::string& folder, std::string& path, DWORD& attribu
     path = folder;
     while (path.size() > 1 && path.back() == '\\')
         path.pop_back();
-    if (!EffectPathAllowed(path) || IsSystemRootFolder(path))
+    if (!EffectPathAllowed(path) || IsSystemRootFolder(path)) {
+        LeftRefusedPath(EffectKind::RemoveFolder, folder);
         return false;
+    }
     attributes = GetFileAttributesA(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
         return false;
@@ -233,11 +245,21 @@ bool EffectRemoveTree(const std::string& folder)
 bool EffectTruncateFile(const std::string& path)
 {
     DWORD attributes = GetFileAttributesA(path.c_str());
-    if (!EffectPathAllowed(path) || attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY))
+    if (!EffectPathAllowed(path)) {
+        LeftRefusedPath(EffectKind::TruncateFile, path);
         return false;
+    }
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return false;
+    if (attributes & FILE_ATTRIBUTE_READONLY) {
+        Left(EffectKind::TruncateFile, path, std::string(), LeftReason::ReadOnly);
+        return false;
+    }
     HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
+    if (file == INVALID_HANDLE_VALUE) {
+        LeftAfterError(EffectKind::TruncateFile, path, std::string(), GetLastError());
         return false;
+    }
     // GetFileSizeEx is missing on the Windows 95 family.
     DWORD high = 0;
     DWORD low = GetFileSize(file, &high);
@@ -247,24 +269,34 @@ bool EffectTruncateFile(const std::string& path)
         return true;
     }
     bool done = SetFilePointer(file, 0, nullptr, FILE_BEGIN) != INVALID_SET_FILE_POINTER && SetEndOfFile(file);
+    DWORD error = GetLastError();
     CloseHandle(file);
     if (done)
         Done(EffectKind::TruncateFile, path, std::string(), bytes);
+    else
+        LeftAfterError(EffectKind::TruncateFile, path, std::string(), error);
     return done;
 }
 
 bool EffectDeleteOnReboot(const std::string& path)
 {
-    if (!EffectPathAllowed(path))
+    if (!EffectPathAllowed(path)) {
+        LeftRefusedPath(EffectKind::DeleteOnReboot, path);
         return false;
+    }
     WIN32_FILE_ATTRIBUTE_DATA data;
     uint64_t bytes = ReadAttributes(path, data) ? SizeOf(data) : 0;
     if (Previewed(EffectKind::DeleteOnReboot, path, std::string(), bytes))
         return true;
     bool scheduled = IsWindowsNT() ? MoveFileExA(path.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != 0
                                    : ScheduleInWininit(path);
-    if (scheduled)
+    DWORD error = GetLastError();
+    if (scheduled) {
         Done(EffectKind::DeleteOnReboot, path, std::string(), bytes);
+        Left(EffectKind::DeleteOnReboot, path, std::string(), LeftReason::RestartPending);
+    } else {
+        LeftAfterError(EffectKind::DeleteOnReboot, path, std::string(), error);
+    }
     return scheduled;
 }
 

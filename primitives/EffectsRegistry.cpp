@@ -24,7 +24,8 @@ class TOpenKey {
 public:
     TOpenKey(HKEY root, const std::string& subkey, REGSAM access)
     {
-        if (!root || RegOpenKeyExA(root, subkey.c_str(), 0, access, &Handle) != ERROR_SUCCESS)
+        Error = root ? RegOpenKeyExA(root, subkey.c_str(), 0, access, &Handle) : ERROR_INVALID_HANDLE;
+        if (Error != ERROR_SUCCESS)
             Handle = nullptr;
     }
     ~TOpenKey()
@@ -36,6 +37,7 @@ public:
     TOpenKey& operator=(const TOpenKey&) = delete;
     explicit operator bool() const { return Handle != nullptr; }
     HKEY Handle = nullptr;
+    LONG Error = ERROR_SUCCESS;
 };
 
 bool ValueExists(HKEY key, const std::string& name)
@@ -48,12 +50,17 @@ bool SetValue(EffectKind kind, HKEY root, const std::string& subkey, const std::
 {
     std::string sub = WithoutLeadingBackslash(subkey);
     TOpenKey key(root, sub, KEY_SET_VALUE | KEY_QUERY_VALUE);
+    if (!key)
+        LeftAfterError(kind, KeyText(root, sub), name, static_cast<DWORD>(key.Error));
     if (!key || (onlyExisting && !ValueExists(key.Handle, name)))
         return false;
     if (Previewed(kind, KeyText(root, sub), name))
         return true;
-    if (RegSetValueExA(key.Handle, name.c_str(), 0, type, static_cast<const BYTE*>(data), size) != ERROR_SUCCESS)
+    LONG error = RegSetValueExA(key.Handle, name.c_str(), 0, type, static_cast<const BYTE*>(data), size);
+    if (error != ERROR_SUCCESS) {
+        LeftAfterError(kind, KeyText(root, sub), name, static_cast<DWORD>(error));
         return false;
+    }
     Done(kind, KeyText(root, sub), name);
     return true;
 }
@@ -63,15 +70,21 @@ bool SetValue(EffectKind kind, HKEY root, const std::string& subkey, const std::
 bool EffectDeleteRegKey(HKEY root, const std::string& subkey)
 {
     std::string sub = WithoutLeadingBackslash(subkey);
-    if (!EffectKeyDeletionAllowed(root, sub))
+    if (!EffectKeyDeletionAllowed(root, sub)) {
+        if (TOpenKey(root, sub, KEY_READ))
+            Left(EffectKind::DeleteKey, KeyText(root, sub), std::string(), LeftReason::Refused);
         return false;
+    }
     if (PreviewActive()) {
         // Opening for deletion deletes nothing; it tells whether a real run could.
         TOpenKey key(root, sub, DELETE);
         return key && Previewed(EffectKind::DeleteKey, KeyText(root, sub));
     }
-    if (RegDeleteKeyA(root, sub.c_str()) != ERROR_SUCCESS)
+    LONG error = RegDeleteKeyA(root, sub.c_str());
+    if (error != ERROR_SUCCESS) {
+        LeftAfterError(EffectKind::DeleteKey, KeyText(root, sub), std::string(), static_cast<DWORD>(error));
         return false;
+    }
     Done(EffectKind::DeleteKey, KeyText(root, sub));
     return true;
 }
@@ -80,12 +93,17 @@ bool EffectDeleteRegValue(HKEY root, const std::string& subkey, const std::strin
 {
     std::string sub = WithoutLeadingBackslash(subkey);
     TOpenKey key(root, sub, KEY_SET_VALUE | KEY_QUERY_VALUE);
-    if (!key)
+    if (!key) {
+        LeftAfterError(EffectKind::DeleteValue, KeyText(root, sub), name, static_cast<DWORD>(key.Error));
         return false;
+    }
     if (PreviewActive())
         return ValueExists(key.Handle, name) && Previewed(EffectKind::DeleteValue, KeyText(root, sub), name);
-    if (RegDeleteValueA(key.Handle, name.c_str()) != ERROR_SUCCESS)
+    LONG error = RegDeleteValueA(key.Handle, name.c_str());
+    if (error != ERROR_SUCCESS) {
+        LeftAfterError(EffectKind::DeleteValue, KeyText(root, sub), name, static_cast<DWORD>(error));
         return false;
+    }
     Done(EffectKind::DeleteValue, KeyText(root, sub), name);
     return true;
 }

@@ -41,7 +41,9 @@ int64_t SizeOf(const WIN32_FIND_DATAA& data)
     return static_cast<int64_t>((static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow);
 }
 
-std::string SystemErrorText(DWORD code)
+}  // namespace
+
+std::string SystemErrorText(unsigned long code)
 {
     char buffer[512] = {};
     DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, buffer,
@@ -50,8 +52,6 @@ std::string SystemErrorText(DWORD code)
         buffer[--length] = 0;
     return buffer;
 }
-
-}  // namespace
 
 void FindFiles(const std::string& folder, const std::string& mask, std::vector<std::string>& list)
 {

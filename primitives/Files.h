@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+// The system's message for an error code, without the line end.
+std::string SystemErrorText(unsigned long code);
+
 // Every file below the folder, at any depth, whose name matches the mask (MatchesMask),
 // appended depth-first; a junction or symbolic link is not entered. Raises for an
 // invalid mask.

@@ -6,6 +6,8 @@
 #include <windows.h>
 #include <tlhelp32.h>
 
+#include <cstring>
+
 namespace {
 
 class THandle {
@@ -28,9 +30,9 @@ T Kernel32(const char* name)
     return reinterpret_cast<T>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), name)));
 }
 
-// The process id of the first process, in snapshot order, whose reported executable
-// name equals exeName exactly; 0 when there is none.
-DWORD FirstProcessNamed(const std::string& exeName)
+// Calls visit with each process in snapshot order until it answers false.
+template <typename TVisit>
+void ForEachProcess(TVisit visit)
 {
     typedef HANDLE(WINAPI * SnapshotFn)(DWORD, DWORD);
     typedef BOOL(WINAPI * WalkFn)(HANDLE, LPPROCESSENTRY32);
@@ -38,16 +40,35 @@ DWORD FirstProcessNamed(const std::string& exeName)
     auto first = Kernel32<WalkFn>("Process32First");
     auto next = Kernel32<WalkFn>("Process32Next");
     if (!snapshot || !first || !next)
-        return 0;
-    THandle processes(snapshot(TH32CS_SNAPALL, 0));
+        return;
+    THandle processes(snapshot(TH32CS_SNAPPROCESS, 0));
     if (processes.Handle == INVALID_HANDLE_VALUE)
-        return 0;
+        return;
     PROCESSENTRY32 entry = {};
     entry.dwSize = sizeof entry;
     for (BOOL more = first(processes.Handle, &entry); more; more = next(processes.Handle, &entry))
+        if (!visit(entry))
+            return;
+}
+
+// The process id of the first process, in snapshot order, whose reported executable
+// name equals exeName exactly; 0 when there is none.
+DWORD FirstProcessNamed(const std::string& exeName)
+{
+    DWORD id = 0;
+    ForEachProcess([&](const PROCESSENTRY32& entry) {
         if (exeName == entry.szExeFile)
-            return entry.th32ProcessID;
-    return 0;
+            id = entry.th32ProcessID;
+        return id == 0;
+    });
+    return id;
+}
+
+// Toolhelp gives a full path on the Windows 95 family and a bare name on NT.
+std::string BareName(const char* exeFile)
+{
+    const char* slash = strrchr(exeFile, '\\');
+    return slash ? slash + 1 : exeFile;
 }
 
 // Opens the process for termination with the debug privilege enabled for the moment
@@ -102,4 +123,25 @@ bool KillProcess(const std::string& exeName)
     }
     THandle handle(process);
     return EffectTerminateProcess(process, exeName);
+}
+
+std::string ProcessExeName(DWORD id)
+{
+    std::string name;
+    ForEachProcess([&](const PROCESSENTRY32& entry) {
+        if (entry.th32ProcessID == id)
+            name = BareName(entry.szExeFile);
+        return name.empty();
+    });
+    return name;
+}
+
+bool ProcessRunning(const std::string& exeName)
+{
+    bool found = false;
+    ForEachProcess([&](const PROCESSENTRY32& entry) {
+        found = lstrcmpiA(BareName(entry.szExeFile).c_str(), exeName.c_str()) == 0;
+        return !found;
+    });
+    return found;
 }

@@ -336,8 +336,10 @@ bool DeleteRegKeyTree(HKEY root, const std::string& subkey)
     std::vector<std::string> names;
     {
         TKey key(root, sub, Full);
+        // A key that cannot be opened still goes to the effects layer, which deletes it
+        // when it can or records why not.
         if (!key)
-            return false;
+            return EffectDeleteRegKey(root, sub);
         names = key.SubKeyNames();
     }
     for (auto name = names.rbegin(); name != names.rend(); ++name)

@@ -31,8 +31,9 @@ void TScheduledRun::Execute(std::promise<bool> locked)
     locked.set_value(running.owns_lock());
     if (!running.owns_lock())
         return;
-    CheckThenSolve(Scanner.AllIssues,
-                   [this](const TPrivacyIssue& issue) { return Scanner.GetScheduleSolve(issue.ClassName()); });
+    CheckThenSolve(
+        Scanner.AllIssues, [this](const TPrivacyIssue& issue) { return Scanner.GetScheduleSolve(issue.ClassName()); },
+        [this](TPrivacyIssue& issue) { Tally.Add(SolveAndRecheck(issue), Scanner.GetTitle(issue.ClassName())); });
     running.unlock();
     Done = true;
     try {

@@ -1,6 +1,8 @@
 #pragma once
 // A scheduled clean-up on its own thread: checks and solves the issues chosen for the
 // schedule. Its start and end steps run on the main thread.
+#include "engine/SolveOutcome.h"
+
 #include <atomic>
 #include <functional>
 #include <future>
@@ -27,6 +29,8 @@ public:
     bool Started() const { return FStarted; }
     bool Running() const { return FStarted && !Done; }
     void Wait();
+    // What the run solved and left; read it only once the run is over.
+    const TSolveTally& Outcome() const { return Tally; }
 
 private:
     void Execute(std::promise<bool> locked);
@@ -37,6 +41,7 @@ private:
     std::thread Thread;
     std::atomic<bool> Done{false};
     bool FStarted = false;
+    TSolveTally Tally;
 };
 
 class TScheduleThread {
@@ -51,6 +56,7 @@ public:
     bool Started() const { return Run.Started(); }
     bool Running() const { return Run.Running(); }
     void Wait() { Run.Wait(); }
+    const TSolveTally& Outcome() const { return Run.Outcome(); }
 
 private:
     TScheduledRun Run;

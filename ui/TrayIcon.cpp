@@ -45,6 +45,21 @@ void TTrayIcon::SetHint(const std::string& hint)
     Update(NIF_TIP);
 }
 
+void TTrayIcon::ShowBalloon(const std::string& title, const std::string& text)
+{
+    if (!Added)
+        return;
+    // The larger layout only for this call: older shells refuse it as a whole.
+    NOTIFYICONDATAA balloon = Data;
+    balloon.cbSize = NOTIFYICONDATAA_V2_SIZE;
+    balloon.uFlags = NIF_INFO;
+    lstrcpynA(balloon.szInfo, text.c_str(), sizeof balloon.szInfo);
+    lstrcpynA(balloon.szInfoTitle, title.c_str(), sizeof balloon.szInfoTitle);
+    balloon.dwInfoFlags = NIIF_INFO;
+    balloon.uTimeout = 15000;
+    Shell_NotifyIconA(NIM_MODIFY, &balloon);
+}
+
 void TTrayIcon::SetImage(int index)
 {
     Index = index == 1 ? 1 : 0;

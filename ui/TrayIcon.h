@@ -18,6 +18,8 @@ public:
     // Shows the icon with image 0 and the hint; the images belong to this object.
     void Create(HWND owner, HICON normal, HICON alternate, const std::string& hint);
     void SetHint(const std::string& hint);
+    // A balloon beside the icon; shells before version 5 show none, and the hint stays.
+    void ShowBalloon(const std::string& title, const std::string& text);
     // 0 normal, 1 alternate.
     void SetImage(int index);
     int Image() const { return Index; }

@@ -3,6 +3,7 @@
 #include "engine/Options.h"
 #include "engine/PrivacyIssues.h"
 #include "engine/Scanner.h"
+#include "engine/SolveOutcome.h"
 #include "primitives/Errors.h"
 #include "ui/MeterLevel.h"
 #include "ui/Resource.h"
@@ -459,14 +460,21 @@ void TMainForm::PanicRun()
         !FApp.MsgBox("Panic mode", "Warning: you can loose your important information! Are sure you are in Panic?",
                 MB_ICONEXCLAMATION))
         return;
+    TSolveTally tally;
     {
         // A scheduled run may be working on the same issues on its own thread.
         std::lock_guard<std::mutex> running(FApp.RunLock);
         HCURSOR cursor = SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
         RestartRequired = false;
-        CheckThenSolve(FApp.Scanner().AllIssues);
+        TScanner& scanner = FApp.Scanner();
+        CheckThenSolve(scanner.AllIssues, nullptr, [&](TPrivacyIssue& issue) {
+            tally.Add(SolveAndRecheck(issue), scanner.GetTitle(issue.ClassName()));
+        });
         SetCursor(cursor);
     }
+    // What is left, before any restart question: a restart does not free a file in use.
+    MessageBoxA(IsWindowVisible(Handle()) ? Handle() : nullptr, tally.Text(12).c_str(), "Panic mode finished",
+                MB_OK | MB_SETFOREGROUND | (tally.PartlySolved ? MB_ICONWARNING : MB_ICONINFORMATION));
     if (RestartRequired)
         FApp.Restart();
 }

@@ -3,6 +3,7 @@
 #include "ui/Keyboard.h"
 #include "ui/Schedule.h"
 #include "ui/ScheduleThreads.h"
+#include "ui/TrayIcon.h"
 #include "ui/Unit1.h"
 
 #include <algorithm>
@@ -47,10 +48,21 @@ void TMainForm::ScheduleEnded()
     // The end of an earlier run, seen after a newer one started: that one ends by itself.
     if (ScheduleThread && ScheduleThread->Running())
         return;
-    ScheduleThread.reset();
-    SetHintLine("");
-    SetTrayHint("Hushmark");
     SetBlinking(false);
+    if (!ScheduleThread) {
+        SetHintLine("");
+        SetTrayHint("Hushmark");
+        return;
+    }
+    // Never silent: the short count stays in the hints, the whole story in the balloon.
+    const TSolveTally tally = ScheduleThread->Outcome();
+    ScheduleThread.reset();
+    const std::string counts = "Scheduled clean-up: " + std::to_string(tally.Solved + tally.RestartPending) +
+                               " solved, " + std::to_string(tally.PartlySolved) + " partly solved";
+    SetHintLine(counts);
+    SetTrayHint(counts);
+    if (TrayIcon)
+        TrayIcon->ShowBalloon("Scheduled clean-up", tally.Text(4));
 }
 
 void TMainForm::WaitForScheduledRun()

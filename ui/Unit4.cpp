@@ -1,5 +1,6 @@
 #include "ui/Unit4.h"
 
+#include "engine/RunningBrowsers.h"
 #include "engine/Scanner.h"
 #include "primitives/Errors.h"
 #include "primitives/WholeFiles.h"
@@ -14,6 +15,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <iterator>
 #include <exception>
 #include <mutex>
 
@@ -156,6 +158,8 @@ void TResultsForm::ClearAndShow()
     SendMessageA(Output, LB_RESETCONTENT, 0, 0);
     // A row number of the old list means nothing in the new one.
     LastClicked = -1;
+    LeftLines.clear();
+    Tally = TSolveTally();
     if (!IsWindowVisible(Handle()))
         CentreOnMain();
     ShowWindow(Handle(), SW_SHOW);
@@ -212,8 +216,11 @@ void TResultsForm::Fill()
 void TResultsForm::UpdateStatus()
 {
     const size_t found = App.Scanner().FoundIssues.size();
-    const std::string text = "Found " + std::to_string(found) + " privacy leaks. " +
-                             std::to_string(App.DangerousCount) + " of them can be dangerous to solve.";
+    std::string text = "Found " + std::to_string(found) + " privacy leaks. " + std::to_string(App.DangerousCount) +
+                       " of them can be dangerous to solve.";
+    if (Tally.Solved + Tally.RestartPending + Tally.PartlySolved > 0)
+        text += " Solved " + std::to_string(Tally.Solved + Tally.RestartPending) + ", partly solved " +
+                std::to_string(Tally.PartlySolved) + ".";
     SetWindowTextA(ResultsStatus, text.c_str());
     InvalidateRect(ResultsStatus, nullptr, FALSE);
     // Painted at once, so that a long solving run shows its progress. Only paint
@@ -249,8 +256,10 @@ void TResultsForm::OutputMeasureItem(MEASUREITEMSTRUCT& item) const
 {
     const TScanner& scanner = App.Scanner();
     int lines = 1;
-    if (item.itemID < scanner.FoundIssues.size())
-        lines = GetPartOfStrCount(scanner.GetInfo(scanner.FoundIssues[item.itemID]->ClassName()), DrawWrapWidth);
+    if (item.itemID < scanner.FoundIssues.size()) {
+        const TPrivacyIssue* issue = scanner.FoundIssues[item.itemID];
+        lines = GetPartOfStrCount(scanner.GetInfo(issue->ClassName()), DrawWrapWidth) + (LeftLines.count(issue) ? 1 : 0);
+    }
     item.itemHeight = static_cast<UINT>(std::min(lines * 2 * FontHeight + 22, MaxRowHeight));
 }
 
@@ -293,6 +302,13 @@ void TResultsForm::OutputDrawItem(const DRAWITEMSTRUCT& item) const
     const std::vector<std::string> lines = WrapDescription(scanner.GetInfo(name), DrawWrapWidth);
     for (size_t i = 1; i <= lines.size(); ++i)
         TextAt(dc, left + (i == 1 ? 70 : 72), top + FontHeight + static_cast<int>(i) * FontHeight, lines[i - 1]);
+    const auto remaining = LeftLines.find(&issue);
+    if (remaining != LeftLines.end()) {
+        SetTextColor(dc, LeftColour);
+        RECT leftBox = {left + 72, top + FontHeight * (2 + static_cast<int>(lines.size())), box.right - 4,
+                        top + FontHeight * (3 + static_cast<int>(lines.size()))};
+        DrawTextA(dc, ("Left: " + remaining->second).c_str(), -1, &leftBox, DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+    }
     SelectObject(dc, oldFont);
     if (item.itemState & ODS_FOCUS)
         DrawFocusRect(dc, &box);
@@ -366,8 +382,22 @@ bool TResultsForm::SolveOneRealProc(int index)
     {
         // A scheduled run may be working on the same issues and info.ini on its own thread.
         std::lock_guard<std::mutex> running(App.RunLock);
-        GuardedSolve(issue);
+        const TSolveOutcome outcome = SolveAndRecheck(issue);
+        Tally.Add(outcome);
+        if (outcome.Status == SolveStatus::PartlySolved) {
+            // It stays, ticked for another try, with what is left, and without the mark
+            // that would hide it from the next scans.
+            LeftLines[&issue] = LeftSummary(outcome);
+            MEASUREITEMSTRUCT measure{};
+            measure.itemID = static_cast<UINT>(index);
+            OutputMeasureItem(measure);
+            SendMessageA(Output, LB_SETITEMHEIGHT, index, measure.itemHeight);
+            InvalidateRect(Output, nullptr, TRUE);
+            UpdateStatus();
+            return true;
+        }
         issue.Ticked = false;
+        LeftLines.erase(&issue);
         scanner.FoundIssues.erase(scanner.FoundIssues.begin() + index);
         SendMessageA(Output, LB_DELETESTRING, index, 0);
         try {
@@ -394,11 +424,30 @@ void TResultsForm::ReportSaveError()
     ShowError(Handle(), message);
 }
 
+bool TResultsForm::BrowsersMayRun(const std::vector<TPrivacyIssue*>& issues)
+{
+    const std::vector<std::string> running = RunningBrowsersOf(issues);
+    if (running.empty())
+        return true;
+    std::string names;
+    for (size_t i = 0; i < running.size(); ++i)
+        names += (i == 0 ? "" : i + 1 == running.size() ? " and " : ", ") + running[i];
+    const std::string text = names + (running.size() == 1 ? " is" : " are") +
+                             " running. The files it holds open cannot be removed until it is closed; "
+                             "Hushmark will tell what is left. Continue?";
+    EnableWindow(Handle(), FALSE);
+    const bool yes = App.MsgBox("Browser running", text.c_str(), MB_ICONQUESTION);
+    EnableWindow(Handle(), TRUE);
+    return yes;
+}
+
 void TResultsForm::SolveSelected()
 {
     RestartRequired = false;
     const int selected = static_cast<int>(SendMessageA(Output, LB_GETCURSEL, 0, 0));
-    if (selected < 0)
+    if (selected < 0 || static_cast<size_t>(selected) >= App.Scanner().FoundIssues.size())
+        return;
+    if (!BrowsersMayRun({App.Scanner().FoundIssues[selected]}))
         return;
     SolveOneRealProc(selected);
     ReportSaveError();
@@ -410,6 +459,11 @@ void TResultsForm::SolveProc()
 {
     RestartRequired = false;
     const std::vector<TPrivacyIssue*>& found = App.Scanner().FoundIssues;
+    std::vector<TPrivacyIssue*> ticked;
+    std::copy_if(found.begin(), found.end(), std::back_inserter(ticked), [](TPrivacyIssue* issue) { return issue->Ticked; });
+    // One question for the whole run, not one per issue.
+    if (!BrowsersMayRun(ticked))
+        return;
     // From the end, so that the rows not yet visited keep their numbers.
     for (int i = static_cast<int>(found.size()) - 1; i >= 0; --i)
         if (static_cast<size_t>(i) < found.size() && found[i]->Ticked)
@@ -454,6 +508,7 @@ void TResultsForm::ExportProc()
 void TResultsForm::ClearList()
 {
     App.Scanner().FoundIssues.clear();
+    LeftLines.clear();
     SendMessageA(Output, LB_RESETCONTENT, 0, 0);
 }
 
@@ -496,10 +551,21 @@ void TResultsForm::DrawStatus(const DRAWITEMSTRUCT& item) const
         GetTextMetricsA(item.hDC, &metric);
         LOGFONTA font{};
         GetObjectA(StatusFont, sizeof font, &font);
-        font.lfWidth = std::max<LONG>(1, metric.tmAveCharWidth * room / size.cx);
-        narrow = CreateFontIndirectA(&font);
-        if (narrow)
-            SelectObject(item.hDC, narrow);
+        // Letter widths do not follow the asked width in proportion: narrower still
+        // until the line fits.
+        for (LONG width = std::max<LONG>(1, metric.tmAveCharWidth * room / size.cx); width >= 1; --width) {
+            font.lfWidth = width;
+            HFONT next = CreateFontIndirectA(&font);
+            if (!next)
+                break;
+            SelectObject(item.hDC, next);
+            if (narrow)
+                DeleteObject(narrow);
+            narrow = next;
+            GetTextExtentPoint32A(item.hDC, text, lstrlenA(text), &size);
+            if (size.cx <= room)
+                break;
+        }
     }
     RECT inner = box;
     DrawTextA(item.hDC, text, -1, &inner, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);

@@ -1,11 +1,14 @@
 #pragma once
 // The results window: the issues found by the last scan, each with its icon, tick box,
 // bold title and wrapped description; solving one or every ticked entry, export, clear.
+#include "engine/SolveOutcome.h"
 #include "ui/ImageButton.h"
 #include "ui/Pictures.h"
 #include "ui/Window.h"
 
+#include <map>
 #include <string>
+#include <vector>
 
 class TApplication;
 
@@ -43,6 +46,8 @@ public:
     static const COLORREF SelectedColour = RGB(0xDD, 0xEF, 0xFF);
     static const COLORREF TickedColour = RGB(0xEE, 0xEE, 0xEE);
     static const COLORREF UntickedColour = RGB(0xFF, 0xFF, 0xFF);
+    // The line of what a partly solved entry left.
+    static const COLORREF LeftColour = RGB(0xA0, 0x00, 0x00);
 
     TResultsForm(TApplication& app, TResultsOwner& owner);
     ~TResultsForm() override;
@@ -105,4 +110,9 @@ private:
     DWORD LastF1 = 0;
     // The first failure to save a solved mark during a solving run, shown once at its end.
     std::string SaveError;
+    // Partly solved entries stay listed with what is left and why, until the next scan.
+    std::map<const TPrivacyIssue*, std::string> LeftLines;
+    TSolveTally Tally;
+    // Asks before a run whose issues belong to a running browser; false: the user said No.
+    bool BrowsersMayRun(const std::vector<TPrivacyIssue*>& issues);
 };

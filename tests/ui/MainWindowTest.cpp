@@ -230,7 +230,7 @@ TEST_F(MainWindow, HelpOpensTheHelpWindow)
 }
 
 // The index.dat issue always asks for a restart, so a panic run over the whole catalogue
-// ends with the question; No keeps the program (and Wine) running.
+// ends with its message and then the question; No keeps the program (and Wine) running.
 TEST_F(MainWindow, PanicAnsweredYesCleansAndOffersARestart)
 {
     const std::string trace = PlantTempTrace();
@@ -238,7 +238,13 @@ TEST_F(MainWindow, PanicAnsweredYesCleansAndOffersARestart)
     HWND box = Box("Panic mode");
     ASSERT_NE(box, nullptr) << "no panic question";
     PressDialogButton(box, IDYES);
-    HWND question = Box("Question", 600000);
+    // Never silent: what was solved and what is left comes first.
+    HWND finished = Box("Panic mode finished", 600000);
+    ASSERT_NE(finished, nullptr) << "panic mode ended without its message";
+    EXPECT_EQ(DialogText(finished).rfind("Solved ", 0), 0u) << DialogText(finished);
+    SaveScreenshot(finished, "panic-finished");
+    PressDialogButton(finished, IDOK);
+    HWND question = Box("Question", 60000);
     ASSERT_NE(question, nullptr) << "no restart question";
     EXPECT_EQ(DialogText(question), "You should restart your computer to finish the clean up process. Do you want to "
                                  "restart your computer now?");

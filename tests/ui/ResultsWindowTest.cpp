@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstring>
 #include <fstream>
 #include <functional>
 #include <map>
@@ -20,13 +21,22 @@
 
 namespace {
 
+// Started as a browser's stand-in: it waits to be ended and runs no test.
+const bool StandIn = [] {
+    if (strstr(GetCommandLineA(), "--stand-in")) {
+        Sleep(120000);
+        ExitProcess(0);
+    }
+    return false;
+}();
+
 const std::string Info = Tree + "info.ini";
 const std::string Exports = "C:\\hushmark\\exports\\";
 const std::string Header = "Hushmark exported problems list\r\n\r\n";
 
-// Two risky issues (found unticked) and three ordinary ones.
+// Two risky issues (found unticked) and four ordinary ones.
 const char* const Risky[] = {"TFavorites", "TAutoCompletePWDs"};
-const char* const Ordinary[] = {"TCookies", "TRASAutoDial", "TRegistryStreams"};
+const char* const Ordinary[] = {"TCookies", "TRASAutoDial", "TRegistryStreams", "TNethoodCache"};
 
 std::string TitleOf(const std::string& className)
 {
@@ -254,6 +264,13 @@ protected:
                " of them can be dangerous to solve.";
     }
 
+    // The status line's count of what was found, without the counts of solving runs.
+    static std::string FoundPart()
+    {
+        const std::string text = Text(Status);
+        return text.substr(0, text.find(" Solved "));
+    }
+
     static int Dangerous()
     {
         int count = 0;
@@ -326,7 +343,7 @@ TEST_F(ResultsWindow, ShowsEveryFoundIssueWithTheStatusLine)
     const int rows = Rows();
     RiskyLeft = Dangerous();
     EXPECT_GE(RiskyLeft, 2);
-    EXPECT_EQ(Text(Status), StatusWanted(rows, RiskyLeft));
+    EXPECT_EQ(FoundPart(), StatusWanted(rows, RiskyLeft));
     Show(0);
     Sleep(300);
     SaveScreenshot(Results, "results-after-scan");
@@ -382,7 +399,7 @@ TEST_F(ResultsWindow, ARiskyEntryAsksFirst)
         ADD_FAILURE() << problem;
     EXPECT_EQ(GetPrivateProfileIntA("TFavorites", "Solved", 0, Info.c_str()), 1);
     --RiskyLeft;
-    EXPECT_EQ(Text(Status), StatusWanted(rows - 1, RiskyLeft));
+    EXPECT_EQ(FoundPart(), StatusWanted(rows - 1, RiskyLeft));
 }
 
 TEST_F(ResultsWindow, SolveAllFromTheMenuSolvesOnlyTheTicked)
@@ -416,8 +433,55 @@ TEST_F(ResultsWindow, SolveAllFromTheMenuSolvesOnlyTheTicked)
         EXPECT_TRUE(VerifyAllPresent(*FindSeedPlan(name)).empty()) << name;
         EXPECT_EQ(GetPrivateProfileIntA(name, "Solved", 0, Info.c_str()), 0) << name;
     }
-    EXPECT_EQ(Text(Status), StatusWanted(Rows(), RiskyLeft));
+    EXPECT_EQ(FoundPart(), StatusWanted(Rows(), RiskyLeft));
     SaveScreenshot(Results, "results-after-solve-all");
+}
+
+// A program that runs under the name of a browser: a copy of this driver, which only
+// waits when started so (a copy of a Wine program would start Wine's own browser).
+HANDLE StartFakeBrowser(const std::string& exeName)
+{
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, sizeof self);
+    const std::string copy = "C:\\hushmark\\" + exeName;
+    if (!CopyFileA(self, copy.c_str(), FALSE))
+        return nullptr;
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    std::string command = "\"" + copy + "\" --stand-in";
+    std::vector<char> line(command.begin(), command.end());
+    line.push_back('\0');
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return nullptr;
+    CloseHandle(process.hThread);
+    return process.hProcess;
+}
+
+TEST_F(ResultsWindow, ARunningBrowserIsNamedBeforeItsEntriesAreSolved)
+{
+    const int rows = Rows();
+    HANDLE browser = StartFakeBrowser("iexplore.exe");
+    ASSERT_NE(browser, nullptr);
+    const int row = Find("TCookies");
+    ASSERT_GE(row, 0);
+    ClickRow(row, 120);
+    Press("solve");
+    HWND question = Dialog("Browser running");
+    EXPECT_NE(question, nullptr) << "no question while the browser runs";
+    if (question) {
+        EXPECT_EQ(DialogText(question).rfind("Internet Explorer is running.", 0), 0u) << DialogText(question);
+        SaveScreenshot(question, "results-browser-running");
+        Answer(question, IDNO);
+    }
+    TerminateProcess(browser, 0);
+    WaitForSingleObject(browser, 10000);
+    CloseHandle(browser);
+    DeleteFileA("C:\\hushmark\\iexplore.exe");
+    // No: nothing was solved.
+    EXPECT_EQ(Rows(), rows);
+    EXPECT_GE(Find("TCookies"), 0);
+    EXPECT_TRUE(VerifyAllPresent(*FindSeedPlan("TCookies")).empty());
 }
 
 TEST_F(ResultsWindow, ADoubleClickSolvesTheEntry)
@@ -436,7 +500,7 @@ TEST_F(ResultsWindow, ADoubleClickSolvesTheEntry)
     for (const std::string& problem : Verify(*FindSeedPlan("TCookies")))
         ADD_FAILURE() << problem;
     EXPECT_EQ(GetPrivateProfileIntA("TCookies", "Solved", 0, Info.c_str()), 1);
-    EXPECT_EQ(Text(Status), StatusWanted(rows - 1, RiskyLeft));
+    EXPECT_EQ(FoundPart(), StatusWanted(rows - 1, RiskyLeft));
 }
 
 TEST_F(ResultsWindow, F1OpensTheHelp)
@@ -530,11 +594,57 @@ TEST_F(ResultsWindow, ASolvedEntryIsNotListedByTheNextScan)
     rescan();
     EXPECT_EQ(Find("TAutoCompleteForms"), -1);
     EXPECT_GE(Find("TAutoCompletePWDs"), 0);
-    EXPECT_EQ(Text(Status), StatusWanted(Rows(), Dangerous()));
+    EXPECT_EQ(FoundPart(), StatusWanted(Rows(), Dangerous()));
     // The row clicked before the scan is a new entry now: a first click only selects it.
     const bool ticked = Ticked(0);
     ClickRow(0, 120);
     EXPECT_EQ(Ticked(0), ticked);
+}
+
+// A file held open without sharing by another program (this one) and a read-only file:
+// the entry stays with what is left and why, until its traces can go.
+TEST_F(ResultsWindow, APartlySolvedEntryStaysWithWhatIsLeft)
+{
+    const std::string nethood = ExpandPath("%NETHOOD%") + "\\";
+    const std::string heldPath = nethood + "Held share.lnk", readOnly = nethood + "Share on server.lnk";
+    std::ofstream(heldPath) << "link";
+    HANDLE held = CreateFileA(heldPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    ASSERT_TRUE(SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_READONLY));
+    const int rows = Rows(), dangerous = Dangerous();
+    int row = Find("TNethoodCache");
+    ASSERT_GE(row, 0);
+    ClickRow(row, 120);
+    Press("solve");
+    const bool counted = WaitUntil([] { return Text(Status).find(" partly solved 1.") != std::string::npos; }, 30000);
+    EXPECT_TRUE(counted) << Text(Status);
+    EXPECT_EQ(Text(Status), StatusWanted(rows, dangerous) + " Solved 0, partly solved 1.");
+    EXPECT_EQ(Rows(), rows);
+    row = Find("TNethoodCache");
+    ASSERT_GE(row, 0) << "a partly solved entry left the list";
+    EXPECT_EQ(GetPrivateProfileIntA("TNethoodCache", "Solved", 0, Info.c_str()), 0);
+    // The line of what is left, drawn in its own colour.
+    RECT box = Show(row);
+    POINT corner = {box.left, box.top};
+    ClientToScreen(Output, &corner);
+    const RECT screen = {corner.x, corner.y, corner.x + box.right - box.left, corner.y + box.bottom - box.top};
+    const std::vector<char> pixels = Pixels(screen, 32);
+    bool red = false;
+    for (size_t i = 0; i + 3 < pixels.size(); i += 4)
+        red = red || (static_cast<unsigned char>(pixels[i + 2]) == 0xA0 && pixels[i + 1] == 0 && pixels[i] == 0);
+    EXPECT_TRUE(red) << "no line of what is left";
+    SaveScreenshot(Results, "results-partly-solved");
+    EXPECT_NE(GetFileAttributesA(heldPath.c_str()), INVALID_FILE_ATTRIBUTES);
+
+    // Once the file is free and writable, the next Solve takes the rest and the entry goes.
+    CloseHandle(held);
+    SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL);
+    ClickRow(row, 120);
+    Press("solve");
+    ASSERT_TRUE(WaitUntil([] { return Find("TNethoodCache") == -1; }, 30000));
+    EXPECT_EQ(Text(Status), StatusWanted(rows - 1, dangerous) + " Solved 1, partly solved 1.");
+    EXPECT_EQ(GetPrivateProfileIntA("TNethoodCache", "Solved", 0, Info.c_str()), 1);
+    EXPECT_EQ(GetFileAttributesA(heldPath.c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 TEST_F(ResultsWindow, ExitOnlyHides)

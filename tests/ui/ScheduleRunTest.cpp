@@ -1,6 +1,7 @@
 // The scheduled run on its own thread, with issues whose answers the test sets.
 #include "engine/Options.h"
 #include "engine/Scanner.h"
+#include "primitives/Effects.h"
 #include "primitives/Errors.h"
 #include "tests/support/TestFiles.h"
 #include "ui/ScheduleThreads.h"
@@ -34,6 +35,9 @@ public:
     }
     void Solve() override
     {
+        // The second look after a Solve is a preview: no solve of its own.
+        if (PreviewActive())
+            return;
         if (Answers[Name] == Answer::SlowSolve)
             Sleep(300);
         std::lock_guard<std::mutex> counting(Counting);
@@ -84,6 +88,12 @@ TEST_F(ScheduledRunTest, SolvesTheTickedIssuesFoundAndGetsPastFailures)
     EXPECT_EQ(Checks.count("TUntickedFound"), 0u) << "an unticked issue is not even checked";
     EXPECT_EQ(Checks["TCheckThrows"], 1);
     EXPECT_EQ(Ended, 1) << "the end step comes also after failures";
+    // What the notification icon tells: the failed Solve is the one partly solved.
+    const TSolveTally& outcome = run->Outcome();
+    EXPECT_EQ(outcome.Solved, 2);
+    EXPECT_EQ(outcome.PartlySolved, 1);
+    ASSERT_EQ(outcome.LeftLines.size(), 1u);
+    EXPECT_EQ(outcome.LeftLines[0], "stopped: broken solve");
     EXPECT_TRUE(RunLock.try_lock()) << "the lock is released";
     RunLock.unlock();
 }
