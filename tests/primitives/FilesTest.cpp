@@ -21,6 +21,18 @@ protected:
     }
 };
 
+// What a real run did is what its preview listed, in the same order.
+void ExpectSameRecord(const std::vector<Effect>& previewed, const std::vector<Effect>& done)
+{
+    ASSERT_EQ(previewed.size(), done.size());
+    for (size_t i = 0; i < previewed.size(); ++i) {
+        SCOPED_TRACE(previewed[i].Path);
+        EXPECT_EQ(previewed[i].Kind, done[i].Kind);
+        EXPECT_EQ(previewed[i].Path, done[i].Path);
+        EXPECT_EQ(previewed[i].Bytes, done[i].Bytes);
+    }
+}
+
 std::vector<std::string> Sorted(std::vector<std::string> list)
 {
     std::sort(list.begin(), list.end());
@@ -301,13 +313,7 @@ TEST_F(FilesTest, PreviewChangesNothingAndListsWhatARealRunRemoves)
     EXPECT_FALSE(FolderThere(tree));
     EXPECT_FALSE(FileThere(Dir + "keep.dat"));
     EXPECT_TRUE(FileThere(Dir + "ro.dat"));
-    ASSERT_EQ(previewed.size(), log.Effects().size());
-    for (size_t i = 0; i < previewed.size(); ++i) {
-        SCOPED_TRACE(previewed[i].Path);
-        EXPECT_EQ(previewed[i].Kind, log.Effects()[i].Kind);
-        EXPECT_EQ(previewed[i].Path, log.Effects()[i].Path);
-        EXPECT_EQ(previewed[i].Bytes, log.Effects()[i].Bytes);
-    }
+    ExpectSameRecord(previewed, log.Effects());
     SetFileAttributesA((Dir + "ro.dat").c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
@@ -367,13 +373,7 @@ TEST_F(FilesTest, ALargeFolderGoesWithTheRecordOfItsPreview)
     TEffectLog log;
     EXPECT_TRUE(DeleteFolder(tree));
     EXPECT_FALSE(FolderThere(tree));
-    ASSERT_EQ(previewed.size(), log.Effects().size());
-    for (size_t i = 0; i < previewed.size(); ++i) {
-        SCOPED_TRACE(previewed[i].Path);
-        EXPECT_EQ(previewed[i].Kind, log.Effects()[i].Kind);
-        EXPECT_EQ(previewed[i].Path, log.Effects()[i].Path);
-        EXPECT_EQ(previewed[i].Bytes, log.Effects()[i].Bytes);
-    }
+    ExpectSameRecord(previewed, log.Effects());
 
     tree = Sub("held");
     for (int i = 0; i < 200; ++i)
