@@ -3,6 +3,7 @@
 
 #include "primitives/EffectsRecord.h"
 #include "primitives/EffectsTesting.h"
+#include "primitives/EffectsWorkers.h"
 #include "primitives/SpecialFolders.h"
 #include "primitives/Text.h"
 #include "primitives/Versions.h"
@@ -44,7 +45,10 @@ std::vector<TEntry> ListFolder(const std::string& folder)
     do {
         if (strcmp(data.cFileName, ".") == 0 || strcmp(data.cFileName, "..") == 0)
             continue;
-        DWORD attributes = Filtered(folder + "\\" + data.cFileName, data.dwFileAttributes);
+        // The path is only built for the tests' filter: one allocation less per file.
+        DWORD attributes = data.dwFileAttributes;
+        if (AttributeFilter)
+            attributes = AttributeFilter(folder + "\\" + data.cFileName, attributes);
         entries.push_back(TEntry{data.cFileName, attributes, SizeOf(data)});
     } while (FindNextFileA(search, &data));
     FindClose(search);
@@ -100,18 +104,47 @@ bool RemoveEmptiedFolder(const std::string& folder, DWORD attributes)
     return true;
 }
 
+bool IsPlainFile(DWORD attributes)
+{
+    return !(attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT));
+}
+
+// A file deleted by the workers, recorded on this thread as DeleteOneFile records it.
+bool FinishDeletion(TRawDeletion& file, uint64_t bytes)
+{
+    if (!file.Deleted) {
+        SetLastError(file.Error);
+        return false;
+    }
+    Done(EffectKind::DeleteFile, file.Path, std::string(), bytes);
+    return true;
+}
+
 bool RemoveTreeAt(const std::string& folder, DWORD attributes)
 {
+    std::vector<TEntry> entries = ListFolder(folder);
+    // The plain files of the folder go first, overlapped; the record keeps the order of
+    // the listing. A preview deletes nothing, so it walks the entries one by one.
+    bool together = !PreviewActive();
+    std::vector<TRawDeletion> files;
+    if (together) {
+        for (const TEntry& entry : entries)
+            if (IsPlainFile(entry.Attributes))
+                files.push_back(TRawDeletion{folder + "\\" + entry.Name, (entry.Attributes & BlockingAttributes) != 0});
+        DeleteFilesOverlapped(files);
+    }
     bool complete = true;
-    for (const TEntry& entry : ListFolder(folder)) {
-        std::string path = folder + "\\" + entry.Name;
+    size_t next = 0;
+    for (const TEntry& entry : entries) {
         bool removed;
-        if (entry.Attributes & FILE_ATTRIBUTE_REPARSE_POINT)
-            removed = RemoveLink(path, entry.Attributes);
+        if (together && IsPlainFile(entry.Attributes))
+            removed = FinishDeletion(files[next++], entry.Bytes);
+        else if (entry.Attributes & FILE_ATTRIBUTE_REPARSE_POINT)
+            removed = RemoveLink(folder + "\\" + entry.Name, entry.Attributes);
         else if (entry.Attributes & FILE_ATTRIBUTE_DIRECTORY)
-            removed = RemoveTreeAt(path, entry.Attributes);
+            removed = RemoveTreeAt(folder + "\\" + entry.Name, entry.Attributes);
         else
-            removed = DeleteOneFile(path, entry.Attributes, entry.Bytes, true);
+            removed = DeleteOneFile(folder + "\\" + entry.Name, entry.Attributes, entry.Bytes, true);
         complete = complete && removed;
     }
     return complete && RemoveEmptiedFolder(folder, attributes);

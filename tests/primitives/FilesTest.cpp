@@ -21,6 +21,18 @@ protected:
     }
 };
 
+// What a real run did is what its preview listed, in the same order.
+void ExpectSameRecord(const std::vector<Effect>& previewed, const std::vector<Effect>& done)
+{
+    ASSERT_EQ(previewed.size(), done.size());
+    for (size_t i = 0; i < previewed.size(); ++i) {
+        SCOPED_TRACE(previewed[i].Path);
+        EXPECT_EQ(previewed[i].Kind, done[i].Kind);
+        EXPECT_EQ(previewed[i].Path, done[i].Path);
+        EXPECT_EQ(previewed[i].Bytes, done[i].Bytes);
+    }
+}
+
 std::vector<std::string> Sorted(std::vector<std::string> list)
 {
     std::sort(list.begin(), list.end());
@@ -301,13 +313,7 @@ TEST_F(FilesTest, PreviewChangesNothingAndListsWhatARealRunRemoves)
     EXPECT_FALSE(FolderThere(tree));
     EXPECT_FALSE(FileThere(Dir + "keep.dat"));
     EXPECT_TRUE(FileThere(Dir + "ro.dat"));
-    ASSERT_EQ(previewed.size(), log.Effects().size());
-    for (size_t i = 0; i < previewed.size(); ++i) {
-        SCOPED_TRACE(previewed[i].Path);
-        EXPECT_EQ(previewed[i].Kind, log.Effects()[i].Kind);
-        EXPECT_EQ(previewed[i].Path, log.Effects()[i].Path);
-        EXPECT_EQ(previewed[i].Bytes, log.Effects()[i].Bytes);
-    }
+    ExpectSameRecord(previewed, log.Effects());
     SetFileAttributesA((Dir + "ro.dat").c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
@@ -342,6 +348,67 @@ TEST_F(FilesTest, TreeRemovalNeverEntersALink)
     EXPECT_FALSE(DeleteFolder(tree));
     EXPECT_TRUE(FileThere(link + "target-file"));
     SetTreeAttributeFilter(nullptr);
+}
+
+// A folder large enough to be emptied on several threads: the record is the one a
+// preview gives, in the same order, and a file that cannot go is neither deleted nor
+// recorded, while all the others go.
+TEST_F(FilesTest, ALargeFolderGoesWithTheRecordOfItsPreview)
+{
+    std::string tree = Sub("large");
+    std::string deep = Sub("large\\deep");
+    for (int i = 0; i < 300; ++i)
+        MakeFile(tree + "entry" + std::to_string(i), 1 + i % 7);
+    for (int i = 0; i < 120; ++i)
+        MakeFile(deep + "item" + std::to_string(i), 3);
+    SetFileAttributesA((tree + "entry7").c_str(), FILE_ATTRIBUTE_READONLY);
+    SetFileAttributesA((tree + "entry8").c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+    std::vector<Effect> previewed;
+    {
+        TPreviewScope preview;
+        EXPECT_TRUE(DeleteFolder(tree));
+        previewed = preview.Effects();
+    }
+    ASSERT_EQ(previewed.size(), 300u + 120 + 2);
+    TEffectLog log;
+    EXPECT_TRUE(DeleteFolder(tree));
+    EXPECT_FALSE(FolderThere(tree));
+    ExpectSameRecord(previewed, log.Effects());
+
+    tree = Sub("held");
+    for (int i = 0; i < 200; ++i)
+        MakeFile(tree + "entry" + std::to_string(i));
+    HANDLE held = CreateFileA((tree + "entry150").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    TEffectLog heldLog;
+    EXPECT_FALSE(DeleteFolder(tree));
+    CloseHandle(held);
+    EXPECT_TRUE(FileThere(tree + "entry150"));
+    EXPECT_FALSE(FileThere(tree + "entry149"));
+    EXPECT_FALSE(FileThere(tree + "entry151"));
+    EXPECT_EQ(heldLog.Totals().Files, 199u);
+    EXPECT_EQ(heldLog.Totals().Folders, 0u);
+    for (const Effect& effect : heldLog.Effects())
+        EXPECT_NE(effect.Path, tree + "entry150");
+}
+
+// A link among many files is removed as a link while the files around it go together.
+TEST_F(FilesTest, ALargeFolderNeverEntersItsLink)
+{
+    std::string tree = Sub("large");
+    std::string link = Sub("large\\link");
+    for (int i = 0; i < 200; ++i)
+        MakeFile(tree + "entry" + std::to_string(i));
+    MakeFile(link + "target-file");
+    MarkedLink = tree + "link";
+    SetTreeAttributeFilter(MarkAsLink);
+    TEffectLog log;
+    DeleteFolder(tree);
+    SetTreeAttributeFilter(nullptr);
+    EXPECT_TRUE(FileThere(link + "target-file"));
+    EXPECT_FALSE(FileThere(tree + "entry0"));
+    EXPECT_FALSE(FileThere(tree + "entry199"));
+    EXPECT_EQ(log.Totals().Files, 200u);
 }
 
 // The catalogue finds traces with the searches and deletes what they list: a link inside
