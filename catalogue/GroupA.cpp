@@ -2,6 +2,7 @@
 // download and FTP tools, ACDSee and Acrobat Reader. The image, audio, development
 // and utility issues of the group are in GroupATools.cpp.
 #include "catalogue/CatalogueHelpers.h"
+#include "catalogue/KeptCookies.h"
 #include "catalogue/GroupAShared.h"
 #include "catalogue/Groups.h"
 
@@ -120,7 +121,7 @@ class TMSNExplorer final : public TPrivacyIssue {
         std::vector<std::string> found = Msn6Folders();
         std::string msn = found.empty() ? "" : found.front();
         EmptyFolder(GetHistoryFolder(), "\\");
-        EmptyFolder(GetCookiesFolder(), "\\");
+        EmptyCookieFolder(GetCookiesFolder(), "\\");
         EmptyFolder(GetInternetCacheFolder(), "\\");
         DeleteEachFound(msn, {"*.dat"});
         EffectClearing(ClearingExport::AutoCompleteForms);

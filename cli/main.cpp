@@ -2,6 +2,7 @@
 // as the windowed program.
 #include "cli/Arguments.h"
 #include "cli/Commands.h"
+#include "cli/Keep.h"
 #include "cli/Progress.h"
 #include "cli/Report.h"
 #include "engine/Options.h"
@@ -59,6 +60,9 @@ int RunEngine(TCommandLine& line)
         // Not loaded: loading rewrites the hot-key section, and only the scan's time
         // belongs to this program's writes.
         TOptions options(folder + "options.ini", false);
+        if (line.Command == "keep")
+            return RunKeep(line, options);
+        options.LoadCookiesToKeep();
         TProgress progress(!line.Json && StandardErrorIsConsole());
         TScanner scanner(folder + "info.ini", options,
                          [&](TIssueList& issues) { CreateIssuesWithProgress(issues, progress); });

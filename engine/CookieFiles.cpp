@@ -50,6 +50,20 @@ bool FilterCookiesTxt(const std::string& text, const TKeepList& keep, std::strin
     return true;
 }
 
+std::vector<std::string> CookiesTxtHosts(const std::string& text)
+{
+    std::vector<std::string> lines = SplitLines(text), hosts;
+    size_t line = 0;
+    while (line < lines.size() && !lines[line].empty())
+        ++line;
+    for (++line; line < lines.size(); ++line) {
+        std::string host = CookiesTxtHost(lines[line]);
+        if (!host.empty())
+            hosts.push_back(host);
+    }
+    return hosts;
+}
+
 std::vector<std::string> IeCookieHosts(const std::string& text)
 {
     std::vector<std::string> lines = SplitLines(text), hosts;

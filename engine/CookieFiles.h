@@ -12,6 +12,9 @@
 bool FilterCookiesTxt(const std::string& text, const TKeepList& keep, std::string& result,
                       std::vector<std::string>& keptSites);
 
+// The host of each cookie line after the header, as written.
+std::vector<std::string> CookiesTxtHosts(const std::string& text);
+
 // The hosts of an Internet Explorer cookie file: records of nine lines (name, value,
 // "host/path", flags, four times, "*"). Empty when any record cannot be read.
 std::vector<std::string> IeCookieHosts(const std::string& text);

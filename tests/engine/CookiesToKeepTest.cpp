@@ -71,6 +71,9 @@ TEST(CookiesToKeepTest, CookiesTxtKeepsHeaderAndTheLinesOfKeptHosts)
     EXPECT_EQ(result, std::string(Header) + "\r\n" + ".example.com\tTRUE\t/\tFALSE\t1893456000\tsid\tabc\r\n" +
                           "#HttpOnly_www.example.com\tFALSE\t/\tTRUE\t1893456000\tt\tho\r\n");
     EXPECT_EQ(sites, std::vector<std::string>({"example.com"}));
+    EXPECT_EQ(CookiesTxtHosts(text),
+              std::vector<std::string>({".example.com", ".badexample.com", "www.example.com", "example.com.evil.net",
+                                        "news.example"}));
 
     // Nothing kept, or no list: the header alone, as the plain cut leaves it.
     sites.clear();
