@@ -126,6 +126,46 @@ bool DeleteOtherRows(sqlite3* db, const TStoreLayout& layout)
     return false;
 }
 
+// A store with a write-ahead log holds rows that a read without the log misses, and
+// reading the log itself writes beside it: a preview reads a copy of both in a folder
+// of its own, removed again afterwards. Empty path without a log.
+class TPreviewCopy {
+public:
+    explicit TPreviewCopy(const std::string& store)
+    {
+        if (!FileExists(store + "-wal"))
+            return;
+        char temp[MAX_PATH] = {};
+        if (!GetTempPathA(MAX_PATH, temp))
+            return;
+        Folder = std::string(temp) + "hm-preview-" + std::to_string(GetCurrentProcessId()) + "-" +
+                 std::to_string(GetTickCount());
+        if (!CreateDirectoryA(Folder.c_str(), nullptr)) {
+            Folder.clear();
+            return;
+        }
+        Name = BaseName(store);
+        std::string copy = Folder + "\\" + Name;
+        if (CopyFileA(store.c_str(), copy.c_str(), FALSE) && CopyFileA((store + "-wal").c_str(), (copy + "-wal").c_str(), FALSE))
+            Copy = copy;
+    }
+    ~TPreviewCopy()
+    {
+        if (Folder.empty())
+            return;
+        // Our own scratch copy, not the user's data: removed directly.
+        for (const char* suffix : {"", "-wal", "-shm", "-journal"})
+            DeleteFileA((Folder + "\\" + Name + suffix).c_str());
+        RemoveDirectoryA(Folder.c_str());
+    }
+    TPreviewCopy(const TPreviewCopy&) = delete;
+    TPreviewCopy& operator=(const TPreviewCopy&) = delete;
+    const std::string& Path() const { return Copy; }
+
+private:
+    std::string Folder, Copy, Name;
+};
+
 // The browser keeps its store open while it runs; nothing else may then open it
 // without sharing.
 bool HeldOpen(const std::string& path)
@@ -169,7 +209,9 @@ TStoreFilter FilterCookieDatabase(const std::string& path)
 
     std::vector<std::string> sites;
     if (PreviewActive()) {
-        TDatabase db = Open(ImmutableUri(path), SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, keep);
+        TPreviewCopy copy(path);
+        TDatabase db = copy.Path().empty() ? Open(ImmutableUri(path), SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, keep)
+                                           : Open(copy.Path(), SQLITE_OPEN_READWRITE, keep);
         if (!db || !KeptSitesIn(db.get(), layout, keep, sites))
             return Unreadable(path);
         for (const std::string& site : sites)

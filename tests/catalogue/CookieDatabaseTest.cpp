@@ -190,10 +190,15 @@ TEST_F(CookieDatabaseTest, TheRulesDeletionFiltersStoresAndLeavesTheirJournalsTo
     EXPECT_FALSE(FileExists(folder + "History"));
     EXPECT_EQ(Column(path, "SELECT count(*) FROM cookies"), std::vector<std::string>({"4"}));
 
+    // SQLite removed the empty journal when it opened the store.
+    EXPECT_FALSE(FileExists(path + "-journal"));
+
     SetCookiesToKeep(TKeepList());
+    WriteTextFile(path + "-journal", "");
     for (const std::string& file : {path + "-journal", path})
         EXPECT_TRUE(DeleteFileKeepingCookies(file)) << file;
     EXPECT_FALSE(FileExists(path));
+    EXPECT_FALSE(FileExists(path + "-journal"));
 }
 
 }  // namespace

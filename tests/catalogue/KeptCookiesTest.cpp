@@ -2,11 +2,12 @@
 // with look-alike neighbours: the cycle of the group tests, with what must now stay.
 #include "catalogue/KeptCookies.h"
 #include "engine/CookiesToKeep.h"
+#include "engine/Scanner.h"
 #include "primitives/Effects.h"
 #include "primitives/Text.h"
-#include "tests/catalogue/CatalogueCycle.h"
-
 #include <gtest/gtest.h>
+
+#include "tests/catalogue/CatalogueCycle.h"
 
 #include <algorithm>
 
