@@ -52,7 +52,7 @@ enum {
 };
 
 // Pages of the options window.
-enum TOptionsPage { PageGeneral = 0, PageScheduler = 1, PageAbout = 2 };
+enum TOptionsPage { PageGeneral = 0, PageScheduler = 1, PageCookies = 2, PageAbout = 3, PageCount = 4 };
 
 // Help topics, each after the help file's path.
 extern const char* const MainHelpTopic;
