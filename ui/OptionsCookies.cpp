@@ -65,14 +65,14 @@ void TOptionsForm::CreateCookiesPage()
 
 void TOptionsForm::KeepSitesToGUI()
 {
-    FillList(Item(IDC_OPT_KEEPLIST), Main.Options().CookieSites);
+    FillList(Item(IDC_OPT_KEEPLIST), App.Options().CookieSites);
     FillList(Item(IDC_OPT_FOUNDSITES), CookieSitesFound());
     SetWindowTextA(Item(IDC_OPT_KEEPSITE), "");
 }
 
 void TOptionsForm::KeepSitesFromGUI()
 {
-    Main.Options().CookieSites = TKeepList(ListRows(Item(IDC_OPT_KEEPLIST))).Sites();
+    App.Options().CookieSites = TKeepList(ListRows(Item(IDC_OPT_KEEPLIST))).Sites();
 }
 
 void TOptionsForm::AddKeptSite(const std::string& entry)
