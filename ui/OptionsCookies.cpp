@@ -5,6 +5,7 @@
 #include "catalogue/KeptCookies.h"
 #include "engine/CookiesToKeep.h"
 #include "engine/Options.h"
+#include "ui/Application.h"
 
 #include <commctrl.h>
 
