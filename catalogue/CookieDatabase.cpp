@@ -233,7 +233,7 @@ TStoreFilter FilterCookieDatabase(const std::string& path)
     return TStoreFilter::Kept;
 }
 
-bool DeleteFileKeepingCookies(const std::string& path, bool clearAttributes)
+bool DeleteFileKeepingCookies(const std::string& path, int64_t knownBytes)
 {
     if (!CookiesToKeep().Empty()) {
         for (const char* suffix : {"-journal", "-wal", "-shm"}) {
@@ -244,7 +244,7 @@ bool DeleteFileKeepingCookies(const std::string& path, bool clearAttributes)
         if (FilterCookieDatabase(path) != TStoreFilter::NotFiltered)
             return true;
     }
-    return EffectDeleteFile(path, clearAttributes);
+    return EffectDeleteFile(path, false, knownBytes);
 }
 
 std::vector<std::string> HostsInCookieDatabase(const std::string& path)

@@ -3,6 +3,7 @@
 // family (table "cookies", column "host_key") and "cookies.sqlite" of Firefox (table
 // "moz_cookies", column "host"). With a keep list, a deletion of such a store deletes
 // only the rows of the sites not listed.
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -24,8 +25,9 @@ TStoreFilter FilterCookieDatabase(const std::string& path);
 // The deletion of a file by a rule: with a keep list, a cookie database is filtered
 // instead, and its journal files ("-journal", "-wal", "-shm") are left to SQLite, which
 // settles them when it opens the store. Any other file is deleted as EffectDeleteFile
-// does. True when the file was deleted, filtered or deliberately kept.
-bool DeleteFileKeepingCookies(const std::string& path, bool clearAttributes = false);
+// does (knownBytes < 0: the layer reads the size). True when the file was deleted,
+// filtered or deliberately kept.
+bool DeleteFileKeepingCookies(const std::string& path, int64_t knownBytes = -1);
 
 // Every host of the store's cookies, read without changing anything; empty when it
 // cannot be read.
