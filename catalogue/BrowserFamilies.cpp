@@ -1,13 +1,17 @@
 #include "catalogue/BrowserFamilies.h"
 
 #include "catalogue/CatalogueHelpers.h"
+#include "engine/CookieFiles.h"
 
 bool CutAfterHeader(const std::string& file)
 {
-    std::string header;
-    if (!LinesBeforeFirstEmpty(LoadFileText(file), header))
+    std::string text;
+    std::vector<std::string> keptSites;
+    if (!FilterCookiesTxt(LoadFileText(file), CookiesToKeep(), text, keptSites))
         return false;
-    EffectReplaceFileText(file, header);
+    EffectReplaceFileText(file, text);
+    for (const std::string& site : keptSites)
+        EffectNoteKept(file, site);
     return true;
 }
 

@@ -5,8 +5,9 @@
 #include <string>
 #include <vector>
 
-// Cookie files keep their header, the lines before the first empty one. False when the
-// file has no empty line: the caller's walk over cookie files then stops.
+// Cookie files keep their header, the lines before the first empty one, and the lines
+// of kept sites after it. False when the file has no empty line: the caller's walk over
+// cookie files then stops.
 bool CutAfterHeader(const std::string& file);
 // Cuts each file in turn until one has no header.
 void CutEachAfterHeader(const std::vector<std::string>& files);

@@ -3,6 +3,7 @@
 // and utility issues of the group are in GroupATools.cpp.
 #include "catalogue/BrowserFamilies.h"
 #include "catalogue/CatalogueHelpers.h"
+#include "catalogue/KeptCookies.h"
 #include "catalogue/GroupAShared.h"
 #include "catalogue/Groups.h"
 
@@ -124,7 +125,7 @@ class TMSNExplorer final : public TPrivacyIssue {
         std::vector<std::string> found = Msn6Folders();
         std::string msn = found.empty() ? "" : found.front();
         EmptyFolder(GetHistoryFolder(), "\\");
-        EmptyFolder(GetCookiesFolder(), "\\");
+        EmptyCookieFolder(GetCookiesFolder(), "\\");
         EmptyFolder(GetInternetCacheFolder(), "\\");
         DeleteEachFound(msn, {"*.dat"});
         EffectClearing(ClearingExport::AutoCompleteForms);

@@ -2,6 +2,7 @@
 // chat and conferencing, file sharing, Norton tools, image tools and Office 2003.
 // Media players, Norton tools and image tools are in GroupBMedia.cpp.
 #include "catalogue/CatalogueHelpers.h"
+#include "catalogue/KeptCookies.h"
 #include "catalogue/GroupBMedia.h"
 #include "catalogue/Groups.h"
 
@@ -270,7 +271,7 @@ class THotJavaBrowser final : public TPrivacyIssue {
     void Solve() override
     {
         std::string programFiles = GetProgramFilesFolder();
-        EmptyFolder(programFiles, "\\HotJava\\jre\\.hotjava", "cookies.*", true);
+        EmptyCookieStores(programFiles, "\\HotJava\\jre\\.hotjava", "cookies.*");
         EmptyFolder(programFiles, "\\HotJava\\jre\\.hotjava", "urlpool.*", true);
     }
 };

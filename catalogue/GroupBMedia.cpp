@@ -1,5 +1,6 @@
 // Media players, Norton security tools, image tools, PicoZip and SmartDraw.
 #include "catalogue/CatalogueHelpers.h"
+#include "catalogue/KeptCookies.h"
 #include "catalogue/GroupBMedia.h"
 
 namespace {
@@ -195,8 +196,9 @@ class TRealOneRealPlayer10 final : public TPrivacyIssue {
         DeleteRecentClips("HKEY_CURRENT_USER\\Software\\RealNetworks\\RealPlayer\\6.0\\Preferences\\MostRecentClips");
         DeleteRecentClips("HKEY_USERS\\Software\\RealNetworks\\RealPlayer\\6.0\\Preferences\\MostRecentClips");
         std::string appData = GetAppDataFolder();
-        DeleteEachIn(appData, {"\\Real\\RealPlayer\\urls.ini", "\\Real\\RealPlayer\\cookies.txt",
-                               "\\Real\\RealPlayer\\realplayer.ste", "\\Real\\RealPlayer\\ctd.dat"});
+        DeleteIn(appData, "\\Real\\RealPlayer\\urls.ini");
+        DeleteCookieStoreIn(appData, "\\Real\\RealPlayer\\cookies.txt");
+        DeleteEachIn(appData, {"\\Real\\RealPlayer\\realplayer.ste", "\\Real\\RealPlayer\\ctd.dat"});
         EmptyFolder(appData, "\\Real\\RealPlayer\\History");
         EmptyFolder(appData, "\\Real\\RealPlayer\\Temp");
         EmptyFolder(appData, "\\Real\\RealPlayer\\ErrorLogs");

@@ -1,6 +1,7 @@
 // Utilities, downloaders, editors, image and media tools, chat clients, and the traces
 // that Windows itself leaves: log files, mapped drives, the prefetch folder.
 #include "catalogue/CatalogueHelpers.h"
+#include "catalogue/KeptCookies.h"
 #include "catalogue/Groups.h"
 
 #include <cctype>
@@ -394,7 +395,7 @@ class TSonicFoundryAcid20 final : public TPrivacyIssue {
 class TSpinnerPlus final : public TPrivacyIssue {
     HM_ISSUE_NAME(TSpinnerPlus)
     bool Check() override { return FileThere(GetProgramFilesFolder(), "\\Spinner Plus\\Program\\cookies.txt"); }
-    void Solve() override { DeleteIn(GetProgramFilesFolder(), "\\Spinner Plus\\Program\\cookies.txt"); }
+    void Solve() override { DeleteCookieStoreIn(GetProgramFilesFolder(), "\\Spinner Plus\\Program\\cookies.txt"); }
 };
 
 class TStarDownloader final : public TPrivacyIssue {

@@ -2,6 +2,7 @@
 // mail families: Firefox, Thunderbird, Netscape 4, the Mozilla suite and Opera 6 to 8.
 #include "catalogue/BrowserFamilies.h"
 #include "catalogue/CatalogueHelpers.h"
+#include "catalogue/KeptCookies.h"
 #include "catalogue/Families.h"
 #include "catalogue/Groups.h"
 
@@ -498,7 +499,7 @@ class TOperaUpTo6History final : public TPrivacyIssue {
 class TOperaUpTo6Cookies final : public TPrivacyIssue {
     HM_ISSUE_NAME(TOperaUpTo6Cookies)
     bool Check() override { return Opera6Check(); }
-    void Solve() override { TruncateEachFound(OperaFolder(), {"cookies4.dat"}); }
+    void Solve() override { TruncateCookieStores(OperaFolder(), "cookies4.dat"); }
 };
 
 class TOperaUpTo6Cache final : public TPrivacyIssue {
@@ -528,7 +529,7 @@ class TOpera7xHistory final : public TPrivacyIssue {
 class TOpera7xCookies final : public TPrivacyIssue {
     HM_ISSUE_NAME(TOpera7xCookies)
     bool Check() override { return Opera7Check(); }
-    void Solve() override { TruncateEachFound(OperaFolder(), {"cookies4.dat"}); }
+    void Solve() override { TruncateCookieStores(OperaFolder(), "cookies4.dat"); }
 };
 
 class TOpera7xCache final : public TPrivacyIssue {
@@ -606,7 +607,7 @@ class TOpera8xHistory final : public TPrivacyIssue {
 class TOpera8xCookies final : public TPrivacyIssue {
     HM_ISSUE_NAME(TOpera8xCookies)
     bool Check() override { return Opera8Check(); }
-    void Solve() override { TruncateEachFound(Opera8Folder(), {"cookies4.dat"}); }
+    void Solve() override { TruncateCookieStores(Opera8Folder(), "cookies4.dat"); }
 };
 
 class TOpera8xCache final : public TPrivacyIssue {

@@ -1,6 +1,7 @@
 // Windows and Internet Explorer traces, AOL, file sharing, download managers, ICQ,
 // media players and the Firefox history.
 #include "catalogue/CatalogueHelpers.h"
+#include "catalogue/KeptCookies.h"
 #include "catalogue/Families.h"
 #include "catalogue/Groups.h"
 #include "primitives/RecycleBin.h"
@@ -29,7 +30,7 @@ class TCookies final : public TPrivacyIssue {
         std::string folder = GetCookiesFolder();
         return !folder.empty() && CountFiles(folder + "\\", 2) > 1;
     }
-    void Solve() override { EmptyFolder(GetCookiesFolder(), "\\"); }
+    void Solve() override { EmptyCookieFolder(GetCookiesFolder(), "\\"); }
 };
 
 class TInternetCache final : public TPrivacyIssue {
@@ -105,7 +106,8 @@ class TIndexDat final : public TPrivacyIssue {
     {
         std::string cookies = GetCookiesFolder(), history = GetHistoryFolder(), cache = GetInternetCacheFolder();
         std::string found;
-        ScheduleDeletion(cookies, "\\index.dat");
+        if (!KeepCookieIndex(cookies))
+            ScheduleDeletion(cookies, "\\index.dat");
         ScheduleDeletion(history, "\\index.dat");
         ScheduleDeletion(history, "\\History.IE5\\index.dat");
         ScheduleDeletion(history.empty() ? "" : FindHistoryFolder(history, found), "\\index.dat");

@@ -8,9 +8,44 @@ const char* const UsageText =
     "  solve CLASS...        solves the named issues\n"
     "  solve --found         solves what a scan finds now, except the risky issues and unticked rules\n"
     "  panic --yes           checks and solves every issue, risky ones included (rules: ticked, no warning)\n"
+    "  keep list             the sites whose cookies the cleaning keeps\n"
+    "  keep add SITE         keeps the cookies of SITE and of its subdomains\n"
+    "  keep remove SITE      no longer keeps them\n"
     "  --no-rules            leaves out the rules of winapp2.ini and rules\\*.ini\n"
     "exit codes: 0 done, nothing found; 1 leaks found; 2 usage error; 3 program files unreadable or unwritable;\n"
     "            4 a solve or panic left something it tried to remove\n";
+
+namespace {
+
+bool ParseKeep(int argc, char** argv, int i, TCommandLine& line, std::string& error)
+{
+    std::vector<std::string> words;
+    for (; i < argc; ++i) {
+        if (std::string(argv[i]) == "--json")
+            line.Json = true;
+        else
+            words.push_back(argv[i]);
+    }
+    if (words.empty()) {
+        error = "keep needs list, add SITE or remove SITE";
+        return false;
+    }
+    line.KeepAction = words[0];
+    bool needsSite = line.KeepAction == "add" || line.KeepAction == "remove";
+    if (!needsSite && line.KeepAction != "list") {
+        error = "unknown keep action " + line.KeepAction;
+        return false;
+    }
+    if (words.size() != (needsSite ? 2u : 1u)) {
+        error = needsSite ? "keep " + line.KeepAction + " takes one site" : "keep list takes no site";
+        return false;
+    }
+    if (needsSite)
+        line.KeepSite = words[1];
+    return true;
+}
+
+}  // namespace
 
 bool ParseArguments(int argc, char** argv, TCommandLine& line, std::string& error)
 {
@@ -42,10 +77,12 @@ bool ParseArguments(int argc, char** argv, TCommandLine& line, std::string& erro
         return true;
     }
     if (line.Command != "list" && line.Command != "scan" && line.Command != "preview" && line.Command != "solve" &&
-        line.Command != "panic") {
+        line.Command != "panic" && line.Command != "keep") {
         error = "unknown command " + line.Command;
         return false;
     }
+    if (line.Command == "keep")
+        return ParseKeep(argc, argv, i, line, error);
     for (; i < argc; ++i) {
         std::string word = argv[i];
         if (word == "--found" && line.Command == "solve")

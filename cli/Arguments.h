@@ -12,6 +12,8 @@ struct TCommandLine {
     std::vector<std::string> Classes;
     bool Found = false;  // solve --found
     bool Yes = false;    // panic --yes
+    std::string KeepAction;  // keep: list, add, remove
+    std::string KeepSite;
 };
 
 // Fills the command line; on a usage error answers false with a one-line reason.

@@ -50,6 +50,8 @@ std::string EffectText(const Effect& effect)
     case EffectKind::WriteValue: line += "  value \"" + effect.Name + "\""; break;
     case EffectKind::WriteIni: if (!effect.Name.empty()) line += "  [" + effect.Name + "]"; break;
     case EffectKind::EndProcess: line += effect.Name; break;
+    case EffectKind::Kept: line += "  site " + effect.Name; break;
+    case EffectKind::FilterStore: line += "  (" + effect.Name + ")"; break;
     default: break;
     }
     if (effect.Bytes)
@@ -159,20 +161,31 @@ std::string LeftText(const TReport& report)
     return out;
 }
 
+// Kept entries tell what stayed; they are no item removed.
+size_t RemovedItems(const std::vector<Effect>& effects)
+{
+    size_t items = 0;
+    for (const Effect& effect : effects)
+        items += effect.Kind != EffectKind::Kept;
+    return items;
+}
+
 std::string SolveText(const TReport& report)
 {
     std::string out;
     for (const TIssueRow& row : report.Issues) {
         EffectTotals totals = TotalEffects(row.Effects);
-        out += IssueHead(row) + ": " + Plural(row.Effects.size(), "item", "items") + ", " +
+        size_t kept = row.Effects.size() - RemovedItems(row.Effects);
+        out += IssueHead(row) + ": " + Plural(RemovedItems(row.Effects), "item", "items") + ", " +
                Plural(totals.Bytes, "byte", "bytes") + " freed" +
+               (kept ? ", " + Plural(kept, "cookie store", "cookie stores") + " kept" : std::string()) +
                (row.Status == "partly-solved" ? "  [partly solved]" : "") + "\n";
     }
     out += NamesLine("Not found:", report.NotFound);
     out += NamesLine("Left alone as risky (name them to solve them):", report.Skipped);
     size_t items = 0;
     for (const TIssueRow& row : report.Issues)
-        items += row.Effects.size();
+        items += RemovedItems(row.Effects);
     out += "\nSolved " + Plural(report.Issues.size(), "issue", "issues") + ": " + Plural(items, "item", "items") +
            " removed or reset, " + TotalsText(ReportTotals(report)) + ".\n";
     if (report.RestartRequired)

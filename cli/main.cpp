@@ -2,6 +2,7 @@
 // as the windowed program.
 #include "cli/Arguments.h"
 #include "cli/Commands.h"
+#include "cli/Keep.h"
 #include "cli/Progress.h"
 #include "cli/Report.h"
 #include "engine/Options.h"
@@ -60,6 +61,9 @@ int RunEngine(TCommandLine& line)
         // belongs to this program's writes.
         std::string settings = SettingsFolder();
         TOptions options(settings + "options.ini", false);
+        if (line.Command == "keep")
+            return RunKeep(line, options);
+        options.LoadCookiesToKeep();
         TProgress progress(!line.Json && StandardErrorIsConsole());
         std::vector<std::string> ruleMessages;
         TScanner scanner(settings + "info.ini", options, [&](TIssueList& issues) {

@@ -1,16 +1,19 @@
 #include "engine/Options.h"
 
+#include "engine/CookiesToKeep.h"
 #include "engine/KeyName.h"
 #include "primitives/Errors.h"
 #include "primitives/Text.h"
 #include "primitives/WholeFiles.h"
 
+#include <algorithm>
 #include <cstring>
 #include <windows.h>
 
 namespace {
 const char* const OptionsSection = "options";
 const char* const HotKeysSection = "hotkeys";
+const char* const KeepSection = "KeepCookies";
 }  // namespace
 
 TOptions::TOptions(const std::string& fileName, bool load) : FFileName(fileName)
@@ -109,6 +112,7 @@ void TOptions::LoadOptions()
     Month = static_cast<uint8_t>(ReadInteger(OptionsSection, "Month", 0));
     Year = ReadInteger(OptionsSection, "Year", 0);
     Weekday = static_cast<uint8_t>(ReadInteger(OptionsSection, "Weekday", 0));
+    LoadCookiesToKeep();
 
     ClearHotKeys();
     std::vector<std::string> names = KeyNames(HotKeysSection);
@@ -149,6 +153,50 @@ void TOptions::SaveOptionsTo()
     WritePrivateProfileStringA(HotKeysSection, nullptr, nullptr, FWriteTo.c_str());
     for (size_t i = 0; i < HotKeys.size(); ++i)
         WriteInteger(HotKeysSection, "Key" + std::to_string(i), HotKeys[i]);
+    SaveCookiesToKeepTo();
+}
+
+void TOptions::LoadCookiesToKeep()
+{
+    std::vector<std::string> entries;
+    for (const std::string& name : KeyNames(KeepSection))
+        entries.push_back(ReadString(KeepSection, name, ""));
+    TKeepList list(entries);
+    CookieSites = list.Sites();
+    SetCookiesToKeep(list);
+}
+
+void TOptions::SaveCookiesToKeep()
+{
+    WriteReplacing([&] { SaveCookiesToKeepTo(); });
+}
+
+void TOptions::SaveCookiesToKeepTo()
+{
+    TKeepList list(CookieSites);
+    WritePrivateProfileStringA(KeepSection, nullptr, nullptr, FWriteTo.c_str());
+    for (size_t i = 0; i < list.Sites().size(); ++i)
+        WriteString(KeepSection, "Site" + std::to_string(i + 1), list.Sites()[i]);
+    SetCookiesToKeep(list);
+}
+
+bool TOptions::AddCookieSite(const std::string& entry)
+{
+    std::string site = NormalSite(entry);
+    if (site.empty())
+        return false;
+    if (std::find(CookieSites.begin(), CookieSites.end(), site) == CookieSites.end())
+        CookieSites.push_back(site);
+    return true;
+}
+
+bool TOptions::RemoveCookieSite(const std::string& entry)
+{
+    auto found = std::find(CookieSites.begin(), CookieSites.end(), NormalSite(entry));
+    if (found == CookieSites.end())
+        return false;
+    CookieSites.erase(found);
+    return true;
 }
 
 void TOptions::AddHotKey(int code)
@@ -175,6 +223,7 @@ void TOptions::CopyOptions(TOptions& target) const
     target.Year = Year;
     target.Weekday = Weekday;
     target.HotKeys = HotKeys;
+    target.CookieSites = CookieSites;
 }
 
 TDateTime TOptions::ReadDateTime(const std::string& section, const std::string& key, TDateTime fallback) const

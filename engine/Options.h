@@ -22,6 +22,16 @@ public:
     void ClearHotKeys() { HotKeys.clear(); }
     void CopyOptions(TOptions& target) const;
 
+    // The keep list, section "KeepCookies" of the file, one site a key (any key name is
+    // read; "Site1".."SiteN" are written). Only usable site names are loaded. Loading
+    // and saving also make it the list the Solves consult (SetCookiesToKeep).
+    void LoadCookiesToKeep();
+    void SaveCookiesToKeep();
+    // Adds the site in its normal form; false when it is no usable site name.
+    bool AddCookieSite(const std::string& entry);
+    // False when the site (in any form NormalSite accepts) is not in the list.
+    bool RemoveCookieSite(const std::string& entry);
+
     TDateTime ReadDateTime(const std::string& section, const std::string& key, TDateTime fallback) const;
     void WriteDateTime(const std::string& section, const std::string& key, TDateTime value);
 
@@ -38,6 +48,7 @@ public:
     int32_t Year = 0;
     uint8_t Weekday = 0;
     std::vector<int> HotKeys;
+    std::vector<std::string> CookieSites;  // normal forms, in the user's order
 
 private:
     std::string ReadString(const std::string& section, const std::string& key, const std::string& fallback) const;
@@ -49,6 +60,7 @@ private:
     // Makes the writes on a copy of the file that then takes its place in one step.
     void WriteReplacing(const std::function<void()>& writes);
     void SaveOptionsTo();  // the writes of a save, inside WriteReplacing
+    void SaveCookiesToKeepTo();
 
     std::string FFileName;
     std::string FWriteTo;  // the copy while WriteReplacing runs

@@ -31,6 +31,8 @@ const char* EffectKindName(EffectKind kind)
     case EffectKind::WriteIni: return "write-ini";
     case EffectKind::EmptyClipboard: return "empty-clipboard";
     case EffectKind::EmptyRecycleBin: return "empty-recycle-bin";
+    case EffectKind::Kept: return "kept";
+    case EffectKind::FilterStore: return "filter-store";
     }
     return "unknown";
 }
@@ -52,6 +54,7 @@ EffectTotals TotalEffects(const std::vector<Effect>& effects)
         case EffectKind::ResetValue:
         case EffectKind::WriteValue: ++totals.Values; break;
         case EffectKind::EndProcess: ++totals.Processes; break;
+        case EffectKind::Kept: break;
         default: ++totals.Other; break;
         }
     }

@@ -14,6 +14,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,8 +32,10 @@ enum class EffectKind {
     WriteIni,
     EmptyClipboard,
     EmptyRecycleBin,
+    Kept,        // not an effect: a store left (whole or in part) for a kept site
+    FilterStore, // rows of a database deleted in place
 };
-const int EffectKindCount = 13;
+const int EffectKindCount = 15;
 
 // "delete-file", "remove-folder", ... as reports and the console front end print them.
 const char* EffectKindName(EffectKind kind);
@@ -40,7 +43,7 @@ const char* EffectKindName(EffectKind kind);
 struct Effect {
     EffectKind Kind;
     std::string Path;  // file or folder, or registry key "HKEY_CURRENT_USER\..."
-    std::string Name;  // value name, INI "section\key", or process name
+    std::string Name;  // value name, INI "section\key", process name, or kept site
     uint64_t Bytes = 0;
 };
 
@@ -175,6 +178,14 @@ bool EffectWriteProfileString(const std::string& file, const std::string& sectio
                               const std::string& value);
 bool EffectDeleteProfileKey(const std::string& file, const std::string& section, const std::string& key);
 bool EffectDeleteProfileSection(const std::string& file, const std::string& section);
+
+// Notes in the preview and the log that a cookie store stays, whole or in part, for
+// the site; changes nothing.
+void EffectNoteKept(const std::string& path, const std::string& site);
+
+// Runs the filter on a store in place (deleting some of its records) unless
+// previewing; recorded under the store's path with the filter's description.
+bool EffectFilterStore(const std::string& path, const std::string& description, const std::function<bool()>& filter);
 
 // Writes a program's settings file anew (the whole text, replacing the file in one
 // step); recorded as an INI write.

@@ -1,5 +1,7 @@
 #include "rules/RuleFiles.h"
 
+#include "catalogue/CookieDatabase.h"
+
 #include "primitives/Effects.h"
 
 #include <windows.h>
@@ -158,5 +160,6 @@ void FileKeyClean(const std::string& folder, const TFileKeyWalk& walk)
 
 bool DeleteRuleFile(const std::string& path, int64_t bytes)
 {
-    return EffectDeleteFile(path, false, bytes);
+    // With a keep list, a browser's cookie database is filtered rather than deleted.
+    return DeleteFileKeepingCookies(path, bytes);
 }

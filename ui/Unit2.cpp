@@ -27,6 +27,7 @@ const int CheckWidth = 18;
 const char* const Topics[] = {
     "::/Source\\Interface\\Options dialog\\General tab.htm",
     "::/Source\\Interface\\Options dialog\\Scheduler tab.htm",
+    "::/Source\\Interface\\Options dialog\\Cookies to keep tab.htm",
     "::/Source\\Interface\\Options dialog\\About tab.htm",
 };
 
@@ -162,8 +163,8 @@ void TOptionsForm::Create()
     const DWORD tab = WS_TABSTOP;
     HWND pages = AddControl(-1, WC_TABCONTROLA, "", WS_CLIPSIBLINGS | tab, PageFrame.left, PageFrame.top,
                             PageFrame.right - PageFrame.left, PageFrame.bottom - PageFrame.top, IDC_OPT_PAGES);
-    const char* const names[] = {"General", "Scheduler", "About"};
-    for (int i = 0; i < 3; ++i) {
+    const char* const names[] = {"General", "Scheduler", "Cookies to keep", "About"};
+    for (int i = 0; i < PageCount; ++i) {
         TCITEMA item{};
         item.mask = TCIF_TEXT;
         item.pszText = const_cast<char*>(names[i]);
@@ -216,15 +217,17 @@ void TOptionsForm::Create()
                         330, 32, 196, 224, IDC_OPT_SCHEDULEDITEMS,
                         "Specify the checks to be done according to the schedule"));
 
+    CreateCookiesPage();
+
     // About
-    AddControl(2, "STATIC", "", SS_OWNERDRAW, 24, 44, 96, 96, IDC_OPT_PICTURE);
-    AddControl(2, "STATIC", "Hushmark", SS_LEFT, 140, 44, 300, 26, IDC_OPT_NAME);
-    AddControl(2, "STATIC", "Version 1.0", SS_LEFT, 140, 76, 300, 16, IDC_OPT_VERSION);
-    AddControl(2, "STATIC", "Hushmark is a powerful privacy cleaning tool.", SS_LEFT, 140, 96, 360, 16,
+    AddControl(PageAbout, "STATIC", "", SS_OWNERDRAW, 24, 44, 96, 96, IDC_OPT_PICTURE);
+    AddControl(PageAbout, "STATIC", "Hushmark", SS_LEFT, 140, 44, 300, 26, IDC_OPT_NAME);
+    AddControl(PageAbout, "STATIC", "Version 1.0", SS_LEFT, 140, 76, 300, 16, IDC_OPT_VERSION);
+    AddControl(PageAbout, "STATIC", "Hushmark is a powerful privacy cleaning tool.", SS_LEFT, 140, 96, 360, 16,
                IDC_OPT_DESCRIPTION);
-    AddControl(2, "STATIC", SiteCaption, SS_LEFT | SS_NOTIFY, 140, 132, 250, 16, IDC_OPT_HYPERLABEL1);
-    AddControl(2, "STATIC", "Product infromation", SS_LEFT | SS_NOTIFY, 140, 154, 250, 16, IDC_OPT_HYPERLABEL2);
-    AddControl(2, "STATIC", "Support", SS_LEFT | SS_NOTIFY, 140, 176, 250, 16, IDC_OPT_HYPERLABEL3);
+    AddControl(PageAbout, "STATIC", SiteCaption, SS_LEFT | SS_NOTIFY, 140, 132, 250, 16, IDC_OPT_HYPERLABEL1);
+    AddControl(PageAbout, "STATIC", "Product infromation", SS_LEFT | SS_NOTIFY, 140, 154, 250, 16, IDC_OPT_HYPERLABEL2);
+    AddControl(PageAbout, "STATIC", "Support", SS_LEFT | SS_NOTIFY, 140, 176, 250, 16, IDC_OPT_HYPERLABEL3);
 
     AddControl(-1, "BUTTON", "&OK", BS_DEFPUSHBUTTON | tab, 296, 268, 75, 23, IDOK,
                "Save options and close this window");
@@ -273,7 +276,7 @@ void TOptionsForm::FormCreate()
 void TOptionsForm::SelectPage(int page)
 {
     SendMessageA(Item(IDC_OPT_PAGES), TCM_SETCURSEL, static_cast<WPARAM>(page), 0);
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < PageCount; ++i)
         for (HWND control : Pages[i])
             ShowWindow(control, i == page ? SW_SHOW : SW_HIDE);
 }
@@ -281,7 +284,7 @@ void TOptionsForm::SelectPage(int page)
 int TOptionsForm::ActivePage() const
 {
     const int page = static_cast<int>(SendMessageA(Item(IDC_OPT_PAGES), TCM_GETCURSEL, 0, 0));
-    return page >= 0 && page < 3 ? page : 0;
+    return page >= 0 && page < PageCount ? page : 0;
 }
 
 void TOptionsForm::ShowModal(TOptionsPage page)
@@ -383,6 +386,7 @@ void TOptionsForm::SetOptionsToGUI()
     else
         Select(Item(IDC_OPT_YEAR), 0);
     Select(Item(IDC_OPT_WEEKDAY), options.Weekday);
+    KeepSitesToGUI();
 }
 
 void TOptionsForm::GetOptionsFromGUI()
@@ -404,6 +408,7 @@ void TOptionsForm::GetOptionsFromGUI()
     int value = 0;
     options.Year = year != EveryYear && YearFromText(year, value) ? value : 0;
     StorePosition(Item(IDC_OPT_WEEKDAY), options.Weekday);
+    KeepSitesFromGUI();
 }
 
 void TOptionsForm::ok2Click()
@@ -649,6 +654,8 @@ LRESULT TOptionsForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_COMMAND: {
         const int id = LOWORD(wParam), code = HIWORD(wParam);
+        if (CookiesPageCommand(id, code))
+            return 0;
         switch (id) {
         case IDOK:
             ok2Click();

@@ -1,5 +1,6 @@
 #pragma once
-// The options window: General, Scheduler and About pages, modal over the main window.
+// The options window: General, Scheduler, Cookies to keep and About pages, modal over
+// the main window.
 #include "ui/Window.h"
 
 #include <string>
@@ -8,7 +9,7 @@
 class TApplication;
 
 // Pages of the options window.
-enum TOptionsPage { PageGeneral = 0, PageScheduler = 1, PageAbout = 2 };
+enum TOptionsPage { PageGeneral = 0, PageScheduler = 1, PageCookies = 2, PageAbout = 3, PageCount = 4 };
 
 // What the options window asks of the window that opens it.
 class TOptionsOwner {
@@ -63,6 +64,15 @@ enum {
     IDC_OPT_HYPERLABEL1,
     IDC_OPT_HYPERLABEL2,
     IDC_OPT_HYPERLABEL3,
+    // Cookies to keep
+    IDC_OPT_KEEP_LABEL,
+    IDC_OPT_KEEPLIST,
+    IDC_OPT_KEEPSITE,
+    IDC_OPT_KEEPADD,
+    IDC_OPT_KEEPREMOVE,
+    IDC_OPT_FOUND_LABEL,
+    IDC_OPT_FOUNDSITES,
+    IDC_OPT_KEEPFOUND,
 };
 
 // A row of the scheduled-checks list keeps its issue's index and its tick in the item data.
@@ -121,6 +131,13 @@ private:
     void KeyTimerTimer();
     void ShowHotKeyText();
 
+    // The cookies page (OptionsCookies.cpp).
+    void CreateCookiesPage();
+    void KeepSitesToGUI();
+    void KeepSitesFromGUI();
+    void AddKeptSite(const std::string& entry);
+    bool CookiesPageCommand(int id, int code);
+
     void DrawScheduledItem(const DRAWITEMSTRUCT& item) const;
     void DrawPicture(const DRAWITEMSTRUCT& item) const;
     void ToggleScheduledItem(int index);
@@ -131,7 +148,7 @@ private:
     TOptionsOwner& Owner;
     bool Open = false;
     bool Closing = false;
-    std::vector<HWND> Pages[3];
+    std::vector<HWND> Pages[PageCount];
     std::vector<std::pair<int, std::string>> Hints;
     std::string StatusText;
     const RECT PageFrame = {6, 6, 536, 262};

@@ -717,3 +717,57 @@ TEST_F(CliTest, PanicSolvesEveryIssueWithoutSolvedMarks)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(CliTest, KeepListRoundTripsAndKeepsTheCookiesOfItsSites)
+{
+    TRun empty = RunCli("keep list");
+    EXPECT_EQ(0u, empty.Code) << empty.Err;
+    EXPECT_EQ("No cookies are kept: the cleaning removes every cookie.\n", empty.Out);
+
+    EXPECT_EQ(0u, RunCli("keep add example.com").Code);
+    std::string saved = Snapshot(OptionsIni);
+    for (const std::string& bad : {std::string("."), std::string("com"), std::string(300, 'a') + ".com",
+                                   std::string("\"\"")}) {
+        TRun refused = RunCli("keep add " + bad);
+        EXPECT_EQ(2u, refused.Code) << bad;
+        EXPECT_NE(std::string::npos, refused.Err.find("not a site name")) << refused.Err;
+    }
+    for (const char* usage : {"keep", "keep frob", "keep add", "keep list example.com", "keep add a.com b.com"})
+        EXPECT_EQ(2u, RunCli(usage).Code) << usage;
+    EXPECT_EQ(saved, Snapshot(OptionsIni));
+
+    TRun added = RunCli("keep add Mail.Example.ORG");
+    EXPECT_EQ("example.com\nmail.example.org\n", added.Out);
+    TJson listed = ParsedOrFail(RunCli("--json keep list"));
+    ASSERT_EQ(2u, listed["sites"].Items.size());
+    EXPECT_EQ("mail.example.org", listed["sites"].Items[1].Text);
+    EXPECT_EQ(2u, RunCli("keep remove example.org").Code);
+    TRun removed = RunCli("keep remove MAIL.example.org");
+    EXPECT_EQ(0u, removed.Code);
+    EXPECT_EQ("example.com\n", removed.Out);
+
+    const SeedPlan& ie = Plant("TCookies");
+    const SeedPlan& firefox = Plant("TMozillaFirefoxCookies");
+    TRun preview = RunCli("preview TCookies TMozillaFirefoxCookies");
+    EXPECT_EQ(1u, preview.Code) << preview.Err;
+    EXPECT_NE(std::string::npos, preview.Out.find("user@example[1].txt  site example.com")) << preview.Out;
+    EXPECT_NE(std::string::npos, preview.Out.find("cookies.txt  site example.com")) << preview.Out;
+    ExpectAllPresent(ie);
+    ExpectAllPresent(firefox);
+
+    TRun solve = RunCli("solve TCookies TMozillaFirefoxCookies");
+    EXPECT_EQ(0u, solve.Code) << solve.Err;
+    EXPECT_TRUE(Exists(ExpandPath("%COOKIES%\\user@example[1].txt")));
+    EXPECT_TRUE(Exists(ExpandPath("%COOKIES%\\index.dat")));
+    EXPECT_FALSE(Exists(ExpandPath("%COOKIES%\\user@news.example[2].txt")));
+    for (const TraceItem& item : firefox.Items)
+        if (item.Outcome == Expect::Edited) {
+            std::string text = ReadAll(ExpandPath(item.Where));
+            EXPECT_NE(std::string::npos, text.find("abc123")) << text;
+            EXPECT_EQ(std::string::npos, text.find("alice")) << text;
+        }
+}
+
+}  // namespace

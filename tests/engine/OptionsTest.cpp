@@ -1,3 +1,4 @@
+#include "engine/CookiesToKeep.h"
 #include "engine/Options.h"
 #include "tests/support/TestFiles.h"
 
@@ -106,6 +107,38 @@ TEST_F(OptionsTest, DateTimeRoundTripAndUnreadableReadsAsZero)
     EXPECT_NEAR(options.ReadDateTime("time", "time", 0), when, 1e-9);
     WritePrivateProfileStringA("time", "time", "not a date", Path.c_str());
     EXPECT_EQ(options.ReadDateTime("time", "time", 0), 0);
+}
+
+TEST_F(OptionsTest, CookieSitesRoundTripAndDecideWhatTheSolvesKeep)
+{
+    WriteTextFile(Path, "[KeepCookies]\r\nbank=Bank.Example.org\r\nSite2=\r\nSite3=.\r\nSite4=com\r\n"
+                        "Site5=" + std::string(300, 'x') + ".com\r\nmail=.example.com\r\nagain=EXAMPLE.com\r\n");
+    {
+        TOptions options(Path);
+        EXPECT_EQ(options.CookieSites, std::vector<std::string>({"bank.example.org", "example.com"}));
+        EXPECT_EQ(CookiesToKeep().Sites(), options.CookieSites);
+        EXPECT_FALSE(options.AddCookieSite("  "));
+        EXPECT_FALSE(options.AddCookieSite("http://x.org/"));
+        EXPECT_TRUE(options.AddCookieSite("News.Example.NET"));
+        EXPECT_TRUE(options.RemoveCookieSite(".bank.example.org"));
+        EXPECT_FALSE(options.RemoveCookieSite("other.org"));
+        // Unsaved changes keep nothing more yet.
+        EXPECT_TRUE(CookiesToKeep().SiteKeeping("news.example.net").empty());
+        options.SaveOptions();
+        EXPECT_EQ(CookiesToKeep().SiteKeeping("www.news.example.net"), "news.example.net");
+    }
+    EXPECT_EQ(Raw("KeepCookies", "Site1"), "example.com");
+    EXPECT_EQ(Raw("KeepCookies", "Site2"), "news.example.net");
+    EXPECT_EQ(Raw("KeepCookies", "bank"), "<none>");
+    TOptions again(Path, false);
+    again.LoadCookiesToKeep();
+    EXPECT_EQ(again.CookieSites, std::vector<std::string>({"example.com", "news.example.net"}));
+
+    // An empty list leaves no section behind, and keeps nothing.
+    again.CookieSites.clear();
+    again.SaveCookiesToKeep();
+    EXPECT_TRUE(CookiesToKeep().Empty());
+    EXPECT_EQ(ReadTextFile(Path).find("KeepCookies"), std::string::npos);
 }
 
 }  // namespace

@@ -66,7 +66,8 @@ TEST(EffectsTest, KindNamesAndTotals)
 {
     const char* names[] = {"delete-file",   "remove-folder", "truncate-file", "delete-on-reboot", "delete-key",
                            "delete-value",  "reset-value",   "write-value",   "end-process",      "clear-tree",
-                           "write-ini",     "empty-clipboard", "empty-recycle-bin"};
+                           "write-ini",     "empty-clipboard", "empty-recycle-bin", "kept", "filter-store"};
+    ASSERT_EQ(sizeof names / sizeof names[0], static_cast<size_t>(EffectKindCount));
     for (int i = 0; i < EffectKindCount; ++i)
         EXPECT_STREQ(EffectKindName(static_cast<EffectKind>(i)), names[i]);
     std::vector<Effect> effects = {
@@ -74,6 +75,7 @@ TEST(EffectsTest, KindNamesAndTotals)
         {EffectKind::RemoveFolder, "C:\\c", "", 0},  {EffectKind::DeleteKey, "HKEY_CURRENT_USER\\A\\B", "", 0},
         {EffectKind::ClearTree, "HKEY_CURRENT_USER\\X\\Y", "", 0}, {EffectKind::DeleteValue, "K", "v", 0},
         {EffectKind::EndProcess, "", "a.exe", 0},    {EffectKind::EmptyRecycleBin, "", "", 100},
+        {EffectKind::Kept, "C:\\d", "example.com", 0},
     };
     EffectTotals totals = TotalEffects(effects);
     EXPECT_EQ(totals.Files, 2u);
@@ -84,6 +86,31 @@ TEST(EffectsTest, KindNamesAndTotals)
     EXPECT_EQ(totals.Processes, 1u);
     EXPECT_EQ(totals.Other, 1u);
     EXPECT_EQ(totals.ByKind[static_cast<int>(EffectKind::DeleteFile)], 1u);
+}
+
+// A filter runs only for real, on an allowed path, and is logged only when it succeeds.
+TEST(EffectsTest, FilterStoreRunsOnlyForRealAndKeptNotesChangeNothing)
+{
+    int runs = 0;
+    auto filter = [&] { return ++runs > 0; };
+    {
+        TPreviewScope preview;
+        EXPECT_TRUE(EffectFilterStore("C:\\store", "rows", filter));
+        EffectNoteKept("C:\\store", "example.com");
+        ASSERT_EQ(preview.Effects().size(), 2u);
+        EXPECT_EQ(preview.Effects()[0].Kind, EffectKind::FilterStore);
+        EXPECT_EQ(preview.Effects()[1].Name, "example.com");
+    }
+    EXPECT_EQ(runs, 0);
+    TEffectLog log;
+    for (const char* refused : {"", "C:\\", "relative", "C:"})
+        EXPECT_FALSE(EffectFilterStore(refused, "rows", filter)) << refused;
+    EXPECT_EQ(runs, 0);
+    EXPECT_TRUE(EffectFilterStore("C:\\store", "rows", filter));
+    EXPECT_FALSE(EffectFilterStore("C:\\store", "rows", [] { return false; }));
+    EXPECT_EQ(runs, 1);
+    ASSERT_EQ(log.Effects().size(), 1u);
+    EXPECT_EQ(log.Effects()[0].Name, "rows");
 }
 
 DWORD WINAPI DeleteOnOtherThread(void* path)

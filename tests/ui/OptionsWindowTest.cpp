@@ -171,7 +171,7 @@ TEST_F(OptionsWindow, OpensCentredOnEachPageWithTheSettings)
         const char* Button;
         const char* Shot;
         int Page;
-    } pages[] = {{"options", "options-general", 0}, {"scheduler", "options-scheduler", 1}, {"About", "options-about", 2}};
+    } pages[] = {{"options", "options-general", 0}, {"scheduler", "options-scheduler", 1}, {"About", "options-about", 3}};
     for (const auto& page : pages) {
         SCOPED_TRACE(page.Button);
         ASSERT_NE(Open(page.Button), nullptr);
@@ -191,7 +191,8 @@ TEST_F(OptionsWindow, OpensCentredOnEachPageWithTheSettings)
         EXPECT_EQ(focus.hwndFocus, Item(IDOK)) << "OK has the focus first";
         EXPECT_EQ(IsWindowVisible(Item(IDC_OPT_RUNSTARTUP)) != FALSE, page.Page == 0);
         EXPECT_EQ(IsWindowVisible(Item(IDC_OPT_SCHEDULEDITEMS)) != FALSE, page.Page == 1);
-        EXPECT_EQ(IsWindowVisible(Item(IDC_OPT_HYPERLABEL2)) != FALSE, page.Page == 2);
+        EXPECT_EQ(IsWindowVisible(Item(IDC_OPT_HYPERLABEL2)) != FALSE, page.Page == 3);
+        EXPECT_FALSE(IsWindowVisible(Item(IDC_OPT_KEEPLIST)));
         Pump(300);
         SaveScreenshot(ClientBox(Form), page.Shot);
         PostMessageA(Item(IDCANCEL), BM_CLICK, 0, 0);
@@ -344,6 +345,74 @@ TEST_F(OptionsWindow, SettingsRoundTripThroughOk)
     PostMessageA(Item(IDOK), BM_CLICK, 0, 0);
     ASSERT_TRUE(Closed());
     EXPECT_EQ(Profile("options.ini", "options", "Year"), "0");
+}
+
+// The keep list as a user edits it: typed and picked sites, a refused entry, Cancel and OK.
+TEST_F(OptionsWindow, CookiesToKeepRoundTripThroughThePage)
+{
+    const SeedPlan* cookies = FindSeedPlan("TCookies");
+    ASSERT_NE(cookies, nullptr);
+    Plant(*cookies);
+    auto rows = [](int id) { return Send(Item(id), LB_GETCOUNT); };
+    auto has = [](int id, const char* text) {
+        return Send(Item(id), LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text)) >= 0;
+    };
+    auto add = [](const char* text) {
+        Send(Item(IDC_OPT_KEEPSITE), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+        Send(Item(IDC_OPT_KEEPADD), BM_CLICK);
+    };
+    auto openCookies = [&] {
+        Open("options");
+        // Setting the focus on a tab selects it as a click does, with its notifications.
+        Send(Item(IDC_OPT_PAGES), TCM_SETCURFOCUS, PageCookies);
+        EXPECT_TRUE(WaitUntil([] { return IsWindowVisible(Item(IDC_OPT_KEEPLIST)) != FALSE; }, 5000));
+        EXPECT_FALSE(IsWindowVisible(Item(IDC_OPT_RUNSTARTUP)));
+    };
+
+    openCookies();
+    EXPECT_EQ(rows(IDC_OPT_KEEPLIST), 0);
+    EXPECT_TRUE(has(IDC_OPT_FOUNDSITES, "example.com"));
+    EXPECT_TRUE(has(IDC_OPT_FOUNDSITES, "news.example"));
+    add("  Bank.Example.ORG ");
+    for (const char* bad : {"", ".", "com", "http://example.com/"})
+        add(bad);
+    EXPECT_NE(SentText(Item(IDC_OPT_STATUS)).find("is not a site name"), std::string::npos);
+    add("bank.example.org");
+    const LRESULT found = Send(Item(IDC_OPT_FOUNDSITES), LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                               reinterpret_cast<LPARAM>("example.com"));
+    Send(Item(IDC_OPT_FOUNDSITES), LB_SETCURSEL, static_cast<WPARAM>(found));
+    Send(Item(IDC_OPT_KEEPFOUND), BM_CLICK);
+    EXPECT_EQ(rows(IDC_OPT_KEEPLIST), 2);
+    EXPECT_TRUE(has(IDC_OPT_KEEPLIST, "bank.example.org"));
+    EXPECT_TRUE(has(IDC_OPT_KEEPLIST, "example.com"));
+    Pump(300);
+    SaveScreenshot(ClientBox(Form), "options-cookies");
+    PostMessageA(Item(IDOK), BM_CLICK, 0, 0);
+    ASSERT_TRUE(Closed());
+    EXPECT_EQ(Profile("options.ini", "KeepCookies", "Site1"), "bank.example.org");
+    EXPECT_EQ(Profile("options.ini", "KeepCookies", "Site2"), "example.com");
+
+    // Removed and cancelled: nothing changes; removed and OK: gone from the file.
+    for (bool ok : {false, true}) {
+        openCookies();
+        ASSERT_EQ(rows(IDC_OPT_KEEPLIST), 2);
+        Send(Item(IDC_OPT_KEEPLIST), LB_SETCURSEL, 0);
+        Send(Item(IDC_OPT_KEEPREMOVE), BM_CLICK);
+        EXPECT_EQ(rows(IDC_OPT_KEEPLIST), 1);
+        PostMessageA(Item(ok ? IDOK : IDCANCEL), BM_CLICK, 0, 0);
+        ASSERT_TRUE(Closed());
+        EXPECT_EQ(Profile("options.ini", "KeepCookies", "Site1"), ok ? "example.com" : "bank.example.org");
+        EXPECT_EQ(Profile("options.ini", "KeepCookies", "Site2"), ok ? "" : "example.com");
+    }
+
+    // Empty again for the tests after this one.
+    openCookies();
+    Send(Item(IDC_OPT_KEEPLIST), LB_SETCURSEL, 0);
+    Send(Item(IDC_OPT_KEEPREMOVE), BM_CLICK);
+    PostMessageA(Item(IDOK), BM_CLICK, 0, 0);
+    ASSERT_TRUE(Closed());
+    EXPECT_EQ(Profile("options.ini", "KeepCookies", "Site1"), "");
+    Unplant(*cookies);
 }
 
 TEST_F(OptionsWindow, CapturedHotKeyCancelledAndThenKept)
