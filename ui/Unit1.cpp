@@ -5,6 +5,7 @@
 #include "engine/Scanner.h"
 #include "primitives/Errors.h"
 #include "ui/MeterLevel.h"
+#include "ui/RuleRows.h"
 #include "ui/Resource.h"
 #include "ui/ScheduleThreads.h"
 #include "ui/SkinLayout.h"
@@ -255,7 +256,7 @@ void TMainForm::scanClick()
         FApp.Scanner().Scan();
         FApp.DangerousCount = 0;
         for (TPrivacyIssue* issue : FApp.Scanner().FoundIssues) {
-            issue->Ticked = !issue->DefaultUnchecked;
+            issue->Ticked = FirstTick(FApp.Scanner(), *issue);
             if (issue->DefaultUnchecked)
                 ++FApp.DangerousCount;
         }
@@ -465,7 +466,7 @@ void TMainForm::PanicRun()
         HCURSOR cursor = SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
         RestartRequired = false;
         for (const auto& issue : FApp.Scanner().AllIssues)
-            if (GuardedCheck(*issue))
+            if (TakesPartInPanic(FApp.Scanner(), *issue) && GuardedCheck(*issue))
                 GuardedSolve(*issue);
         SetCursor(cursor);
     }

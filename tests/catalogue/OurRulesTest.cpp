@@ -10,6 +10,7 @@
 #include "rules/RuleLoader.h"
 #include "tools/seeder/Seeder.h"
 
+#include <cctype>
 #include <set>
 #include <tuple>
 
