@@ -1,13 +1,14 @@
 #include "cli/Arguments.h"
 
 const char* const UsageText =
-    "usage: hushmark-cli [--json] COMMAND\n"
-    "  list                  every issue in catalogue order\n"
+    "usage: hushmark-cli [--json] [--no-rules] COMMAND\n"
+    "  list                  every issue in catalogue order, then the rules of rule files\n"
     "  scan                  the main window's scan; lists the privacy leaks found\n"
     "  preview [CLASS...]    what solving would do; changes nothing\n"
     "  solve CLASS...        solves the named issues\n"
-    "  solve --found         solves what a scan finds now, except the risky issues\n"
-    "  panic --yes           checks and solves every issue, risky ones included\n"
+    "  solve --found         solves what a scan finds now, except the risky issues and unticked rules\n"
+    "  panic --yes           checks and solves every issue, risky ones included (rules: ticked, no warning)\n"
+    "  --no-rules            leaves out the rules of winapp2.ini and rules\\*.ini\n"
     "exit codes: 0 done, nothing found; 1 leaks found; 2 usage error; 3 program files unreadable or unwritable\n";
 
 bool ParseArguments(int argc, char** argv, TCommandLine& line, std::string& error)
@@ -17,6 +18,8 @@ bool ParseArguments(int argc, char** argv, TCommandLine& line, std::string& erro
         std::string option = argv[i];
         if (option == "--json")
             line.Json = true;
+        else if (option == "--no-rules")
+            line.NoRules = true;
         else if (option == "--stats")
             line.Stats = true;
         else if (option == "--help" || option == "-h" || option == "/?")

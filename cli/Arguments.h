@@ -7,6 +7,7 @@ struct TCommandLine {
     bool Json = false;
     bool Stats = false;  // hidden: peak working set on standard error, for the benchmarks
     bool Help = false;
+    bool NoRules = false;  // --no-rules: the catalogue only
     std::string Command;  // list, scan, preview, solve, panic
     std::vector<std::string> Classes;
     bool Found = false;  // solve --found

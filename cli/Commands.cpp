@@ -2,6 +2,9 @@
 
 #include "engine/Scanner.h"
 #include "engine/ScannerInit.h"
+#include "engine/ProgramFolder.h"
+#include "rules/RuleIssue.h"
+#include "rules/RuleLoader.h"
 
 #include <algorithm>
 #include <map>
@@ -33,12 +36,22 @@ public:
     }
     void Solve() override { Inner->Solve(); }
     const char* ClassName() const override { return Inner->ClassName(); }
+    bool OwnText(TIssueText& text) const override { return Inner->OwnText(text); }
+    std::string FlagSection() const override { return Inner->FlagSection(); }
+    const TPrivacyIssue& Unwrapped() const override { return Inner->Unwrapped(); }
 
 private:
     std::unique_ptr<TPrivacyIssue> Inner;
     int Index;
     TProgress& Progress;
 };
+
+// Catalogue issues count as ticked here; a rule as its user or its Default made it.
+bool TickedRule(const TScanner& scanner, const TPrivacyIssue& issue)
+{
+    const TRuleIssue* rule = AsRule(issue);
+    return !rule || RuleTicked(scanner.InfoFile, *rule);
+}
 
 TIssueRow RowOf(const TScanner& scanner, TPrivacyIssue& issue, int position)
 {
@@ -49,6 +62,13 @@ TIssueRow RowOf(const TScanner& scanner, TPrivacyIssue& issue, int position)
     row.Info = scanner.GetInfo(row.ClassName);
     row.Icon = scanner.GetIcon(row.ClassName);
     row.Risky = issue.DefaultUnchecked;
+    if (const TRuleIssue* rule = AsRule(issue)) {
+        row.Rule = true;
+        row.Source = rule->Source();
+        row.Category = rule->Category();
+        for (const TRuleRefusal& refusal : rule->Refused())
+            row.Refused.push_back({refusal.Key, refusal.Reason});
+    }
     return row;
 }
 
@@ -149,8 +169,9 @@ TCommandResult Solve(TScanner& scanner, const TCommandLine& line, TProgress& pro
     if (line.Found) {
         ScanWithProgress(scanner, progress);
         for (TPrivacyIssue* issue : scanner.FoundIssues) {
-            // A console cannot ask the results window's question: risky ones only by name.
-            if (issue->DefaultUnchecked)
+            // A console cannot ask the results window's question: risky ones only by
+            // name; a rule also needs its tick.
+            if (issue->DefaultUnchecked || !TickedRule(scanner, *issue))
                 report.Skipped.push_back(issue->ClassName());
             else
                 targets.push_back(issue);
@@ -174,7 +195,7 @@ TCommandResult Solve(TScanner& scanner, const TCommandLine& line, TProgress& pro
         // As the results window: the mark hides the issue from the scans of the next
         // 15 minutes. A failed save must not stop the run half way.
         try {
-            scanner.InfoFile.WriteInteger(issue->ClassName(), "Solved", 1);
+            scanner.InfoFile.WriteInteger(issue->FlagSection(), "Solved", 1);
         } catch (const std::exception& error) {
             result.ExitCode = ExitFiles;
             result.Error = error.what();
@@ -196,6 +217,9 @@ int Panic(TScanner& scanner, TProgress& progress, TReport& report)
     int position = 0;
     for (auto& issue : scanner.AllIssues) {
         progress.Step(++position, scanner.GetTitle(issue->ClassName()));
+        // Rules from files join panic only when ticked and without a warning.
+        if (AsRule(*issue) && (issue->DefaultUnchecked || !TickedRule(scanner, *issue)))
+            continue;
         if (GuardedCheck(*issue))
             report.Issues.push_back(SolveOne(scanner, *issue, position));
     }
@@ -206,10 +230,13 @@ int Panic(TScanner& scanner, TProgress& progress, TReport& report)
 
 }  // namespace
 
-void CreateIssuesWithProgress(TIssueList& allIssues, TProgress& progress)
+void CreateIssuesWithProgress(TIssueList& allIssues, TProgress& progress, bool withRules,
+                              std::vector<std::string>& messages)
 {
     TIssueList inner;
     CreateAllIssues(inner);
+    if (withRules)
+        LoadRuleIssues(ProgramFolder(), inner, messages);
     int index = 0;
     for (auto& issue : inner)
         allIssues.push_back(std::make_unique<TProgressIssue>(std::move(issue), ++index, progress));

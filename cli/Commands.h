@@ -16,9 +16,12 @@ const int ExitFound = 1;
 const int ExitUsage = 2;
 const int ExitFiles = 3;
 
-// Wraps every issue that the catalogue creates, so that a scan run by the engine
-// reports its progress; use as the scanner's creation routine.
-void CreateIssuesWithProgress(TIssueList& allIssues, TProgress& progress);
+// Wraps every issue that the catalogue creates, and the rules of the program folder
+// unless withRules is false, so that a scan run by the engine reports its progress;
+// use as the scanner's creation routine. Rule files that could not be read add a line
+// to messages.
+void CreateIssuesWithProgress(TIssueList& allIssues, TProgress& progress, bool withRules,
+                              std::vector<std::string>& messages);
 
 struct TCommandResult {
     int ExitCode = ExitDone;

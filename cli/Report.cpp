@@ -74,13 +74,24 @@ std::string NamesLine(const char* head, const std::vector<std::string>& names)
     return line + "\n";
 }
 
+// A rule's file, category and refused keys, under its head line.
+std::string RuleText(const TIssueRow& row)
+{
+    if (!row.Rule)
+        return std::string();
+    std::string out = "      rule from " + row.Source + ", category " + row.Category + "\n";
+    for (const auto& refused : row.Refused)
+        out += "      refused " + refused.first + ": " + refused.second + "\n";
+    return out;
+}
+
 std::string ListText(const TReport& report)
 {
     std::string out;
     for (const TIssueRow& row : report.Issues) {
         char icon[24];
         std::snprintf(icon, sizeof icon, "  icon %d", row.Icon);
-        out += IssueHead(row) + icon + (row.Scheduled ? "  scheduled" : "") + "\n";
+        out += IssueHead(row) + icon + (row.Scheduled ? "  scheduled" : "") + "\n" + RuleText(row);
     }
     return out;
 }
@@ -105,7 +116,7 @@ std::string PreviewText(const TReport& report)
 {
     std::string out;
     for (const TIssueRow& row : report.Issues) {
-        out += IssueHead(row) + "\n";
+        out += IssueHead(row) + "\n" + RuleText(row);
         for (const Effect& effect : row.Effects)
             out += EffectText(effect);
         if (row.Effects.empty())
@@ -217,6 +228,21 @@ std::string RenderJson(const TReport& report)
         if (!list)
             json.Member("info", row.Info);
         json.Member("icon", row.Icon);
+        if (row.Rule) {
+            json.Member("source", row.Source);
+            json.Member("category", row.Category);
+        }
+        if (row.Rule && (list || report.Command == "preview")) {
+            json.Key("refused");
+            json.BeginArray();
+            for (const auto& refused : row.Refused) {
+                json.BeginObject();
+                json.Member("key", refused.first);
+                json.Member("reason", refused.second);
+                json.EndObject();
+            }
+            json.EndArray();
+        }
         if (list)
             json.MemberBool("scheduled", row.Scheduled);
         else

@@ -3,6 +3,7 @@
 #include "primitives/Effects.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 struct TIssueRow {
@@ -14,6 +15,11 @@ struct TIssueRow {
     bool Risky = false;
     bool Scheduled = false;
     std::vector<Effect> Effects;
+    // Rules from files only.
+    bool Rule = false;
+    std::string Source;
+    std::string Category;
+    std::vector<std::pair<std::string, std::string>> Refused;  // key, reason
 };
 
 struct TReport {

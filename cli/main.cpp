@@ -60,8 +60,12 @@ int RunEngine(TCommandLine& line)
         // belongs to this program's writes.
         TOptions options(folder + "options.ini", false);
         TProgress progress(!line.Json && StandardErrorIsConsole());
-        TScanner scanner(folder + "info.ini", options,
-                         [&](TIssueList& issues) { CreateIssuesWithProgress(issues, progress); });
+        std::vector<std::string> ruleMessages;
+        TScanner scanner(folder + "info.ini", options, [&](TIssueList& issues) {
+            CreateIssuesWithProgress(issues, progress, !line.NoRules, ruleMessages);
+        });
+        for (const std::string& message : ruleMessages)
+            Fail(ExitDone, message);
         std::string error;
         if (!CheckClassNames(scanner, line.Classes, error))
             return Fail(ExitUsage, error);

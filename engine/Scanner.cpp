@@ -43,39 +43,70 @@ void TScanner::Scan()
         // One save for the whole reset; a failed save still raises out of the scan.
         InfoFile.BeginUpdate();
         for (auto& issue : AllIssues)
-            if (InfoFile.ReadInteger(issue->ClassName(), "Solved", 1) != 0)
-                InfoFile.WriteInteger(issue->ClassName(), "Solved", 0);
+            if (InfoFile.ReadInteger(issue->FlagSection(), "Solved", 1) != 0)
+                InfoFile.WriteInteger(issue->FlagSection(), "Solved", 0);
         InfoFile.EndUpdate();
     }
     for (auto& issue : AllIssues) {
-        bool solved = InfoFile.ReadInteger(issue->ClassName(), "Solved", 0) == 1;
+        bool solved = InfoFile.ReadInteger(issue->FlagSection(), "Solved", 0) == 1;
         if (GuardedCheck(*issue) && !solved)
             FoundIssues.push_back(issue.get());
     }
     Options.WriteDateTime("time", "time", Clock());
 }
 
+const TPrivacyIssue* TScanner::FindIssue(const std::string& className) const
+{
+    // Rebuilt when issues were added: rules come after the catalogue is made.
+    if (IssueIndexSize != AllIssues.size()) {
+        IssueIndex.clear();
+        for (const auto& issue : AllIssues)
+            IssueIndex.emplace(issue->ClassName(), issue.get());
+        IssueIndexSize = AllIssues.size();
+    }
+    auto found = IssueIndex.find(className);
+    return found == IssueIndex.end() ? nullptr : found->second;
+}
+
+std::string TScanner::FlagSection(const std::string& className) const
+{
+    const TPrivacyIssue* issue = FindIssue(className);
+    return issue ? issue->FlagSection() : className;
+}
+
 std::string TScanner::GetTitle(const std::string& className) const
 {
+    TIssueText text;
+    const TPrivacyIssue* issue = FindIssue(className);
+    if (issue && issue->OwnText(text))
+        return text.Title;
     return InfoFile.ReadString(className, "Title", "");
 }
 
 std::string TScanner::GetInfo(const std::string& className) const
 {
+    TIssueText text;
+    const TPrivacyIssue* issue = FindIssue(className);
+    if (issue && issue->OwnText(text))
+        return text.Info;
     return InfoFile.ReadString(className, "Info", "");
 }
 
 int TScanner::GetIcon(const std::string& className) const
 {
+    TIssueText text;
+    const TPrivacyIssue* issue = FindIssue(className);
+    if (issue && issue->OwnText(text))
+        return text.Icon;
     return InfoFile.ReadInteger(className, "Icon", 11);
 }
 
 bool TScanner::GetScheduleSolve(const std::string& className) const
 {
-    return InfoFile.ReadInteger(className, "ScheduleSolve", 0) == 1;
+    return InfoFile.ReadInteger(FlagSection(className), "ScheduleSolve", 0) == 1;
 }
 
 void TScanner::SetScheduleSolve(const std::string& className, bool value)
 {
-    InfoFile.WriteInteger(className, "ScheduleSolve", value ? 1 : 0);
+    InfoFile.WriteInteger(FlagSection(className), "ScheduleSolve", value ? 1 : 0);
 }

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class TOptions;
@@ -25,6 +26,8 @@ public:
     // asks every issue's Check (guarded) and lists the unsolved found ones.
     void Scan();
 
+    // Texts and flags of an issue by its class name: from info.ini for the catalogue,
+    // from the issue itself (and its own flag section) for rules.
     std::string GetTitle(const std::string& className) const;
     std::string GetInfo(const std::string& className) const;
     int GetIcon(const std::string& className) const;
@@ -38,7 +41,12 @@ public:
     std::function<TDateTime()> Clock;
 
 private:
+    const TPrivacyIssue* FindIssue(const std::string& className) const;
+    std::string FlagSection(const std::string& className) const;
+
     TOptions& Options;
+    mutable std::unordered_map<std::string, const TPrivacyIssue*> IssueIndex;
+    mutable size_t IssueIndexSize = 0;
 };
 
 // Runs an issue operation, swallowing every error: a failed Check counts as not found.

@@ -101,6 +101,9 @@ bool EffectDeleteFile(const std::string& path, bool clearAttributes = false, int
 // Removes the folder with its whole content, listing each folder before deleting in it;
 // a link is removed as a link. True when the folder is gone.
 bool EffectRemoveTree(const std::string& folder);
+// Removes a folder only when nothing is in it (in a preview the caller's word that it
+// would be empty counts); never a link.
+bool EffectRemoveEmptyFolder(const std::string& folder);
 // Whether a search may go down into the entry with these attributes: a folder, and not
 // a junction or symbolic link, which leads out of the folder searched.
 bool IsFolderToEnter(const std::string& path, DWORD attributes);

@@ -252,3 +252,22 @@ bool EffectDeleteOnReboot(const std::string& path)
         Done(EffectKind::DeleteOnReboot, path, std::string(), bytes);
     return scheduled;
 }
+
+bool EffectRemoveEmptyFolder(const std::string& folder)
+{
+    std::string path = folder;
+    while (path.size() > 1 && path.back() == '\\')
+        path.pop_back();
+    if (!EffectPathAllowed(path))
+        return false;
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return false;
+    attributes = Filtered(path, attributes);
+    if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
+        return false;
+    // A preview has not emptied the folder: the caller says that it would be.
+    if (!PreviewActive() && !ListFolder(path).empty())
+        return false;
+    return RemoveEmptiedFolder(path, attributes);
+}

@@ -37,6 +37,11 @@ std::string CurrentVersionString(const char* name)
 
 }  // namespace
 
+std::string GetShellFolder(int csidl)
+{
+    return ShellFolder(csidl);
+}
+
 std::string GetWindowsFolder()
 {
     char path[MAX_PATH + 1] = {};

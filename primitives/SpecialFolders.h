@@ -4,6 +4,8 @@
 // an empty answer.
 #include <string>
 
+// Any shell folder by its CSIDL number (rule variables name many of them).
+std::string GetShellFolder(int csidl);
 std::string GetWindowsFolder();
 std::string GetTempFolder();
 std::string GetProgramFilesFolder();

@@ -1,0 +1,320 @@
+#include "rules/RulePaths.h"
+
+#include <algorithm>
+
+namespace {
+
+char Fold(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+std::string Lower(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(), Fold);
+    return text;
+}
+
+bool IsDriveRoot(const std::string& folder)
+{
+    return folder.size() == 3 && folder[1] == ':' && folder[2] == '\\';
+}
+
+// Steps of a folder pattern matched one by one against the first steps of a folder.
+bool StepsMatch(const std::vector<std::string>& pattern, const std::vector<std::string>& folder, bool exact)
+{
+    if (pattern.size() > folder.size() || (exact && pattern.size() != folder.size()))
+        return false;
+    for (size_t i = 0; i < pattern.size(); ++i)
+        if (!MatchesRulePattern(folder[i], pattern[i]))
+            return false;
+    return true;
+}
+
+bool KeyIsAtOrBelow(const std::string& key, const std::string& base)
+{
+    return key.size() >= base.size() && SameAsciiText(key.substr(0, base.size()), base) &&
+           (key.size() == base.size() || key[base.size()] == '\\');
+}
+
+}  // namespace
+
+bool SameAsciiText(const std::string& a, const std::string& b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return Fold(x) == Fold(y);
+           });
+}
+
+bool ExpandRuleVariables(const std::string& text, const TRuleVariables& variables, std::vector<std::string>& out,
+                         std::string& reason)
+{
+    std::vector<std::string> results(1);
+    for (size_t i = 0; i < text.size();) {
+        if (text[i] != '%') {
+            for (std::string& result : results)
+                result += text[i];
+            ++i;
+            continue;
+        }
+        size_t close = text.find('%', i + 1);
+        if (close == std::string::npos) {
+            reason = "a lone % that starts no variable";
+            return false;
+        }
+        std::string name = text.substr(i + 1, close - i - 1);
+        auto known = variables.find(Lower(name));
+        std::string shown = "%" + (name.size() > 40 ? name.substr(0, 40) + "..." : name) + "%";
+        if (known == variables.end()) {
+            reason = "unknown variable " + shown;
+            return false;
+        }
+        if (known->second.empty()) {
+            reason = "variable " + shown + " is empty on this system";
+            return false;
+        }
+        std::vector<std::string> next;
+        for (const std::string& result : results)
+            for (const std::string& value : known->second) {
+                if (value.empty()) {
+                    reason = "variable " + shown + " is empty on this system";
+                    return false;
+                }
+                std::string joined = result + value;
+                if (std::none_of(next.begin(), next.end(), [&](const std::string& s) { return SameAsciiText(s, joined); }))
+                    next.push_back(joined);
+            }
+        results.swap(next);
+        i = close + 1;
+    }
+    out = results;
+    return true;
+}
+
+bool NormalFolder(const std::string& expanded, std::string& folder, std::string& reason)
+{
+    std::string text = expanded;
+    std::replace(text.begin(), text.end(), '/', '\\');
+    bool share = text.compare(0, 2, "\\\\") == 0;
+    std::string cleaned = share ? "\\\\" : "";
+    for (size_t i = share ? 2 : 0; i < text.size(); ++i)
+        if (text[i] != '\\' || (!cleaned.empty() && cleaned.back() != '\\'))
+            cleaned += text[i];
+    while (cleaned.size() > 1 && cleaned.back() == '\\')
+        cleaned.pop_back();
+    if (!share) {
+        bool drive = cleaned.size() >= 2 && cleaned[1] == ':' && ((cleaned[0] | 0x20) >= 'a' && (cleaned[0] | 0x20) <= 'z');
+        if (!drive || (cleaned.size() > 2 && cleaned[2] != '\\')) {
+            reason = "folder \"" + expanded.substr(0, 80) + "\" is not absolute";
+            return false;
+        }
+        if (cleaned.size() == 2)
+            cleaned += '\\';
+    }
+    std::vector<std::string> steps = FolderSteps(cleaned);
+    if (share && (steps.size() < 2 || steps[0].size() < 3 || cleaned.find('\\', 2) == std::string::npos)) {
+        reason = "folder is a share root";
+        return false;
+    }
+    for (const std::string& step : steps)
+        if (step == "." || step == ".." || step.find_first_not_of('.') == std::string::npos) {
+            reason = "folder has a \".\" or \"..\" step";
+            return false;
+        }
+    if (cleaned.size() > 240) {
+        reason = "folder longer than 240 characters";
+        return false;
+    }
+    folder = cleaned;
+    return true;
+}
+
+std::vector<std::string> FolderSteps(const std::string& folder)
+{
+    std::vector<std::string> steps;
+    size_t start = 0;
+    if (folder.compare(0, 2, "\\\\") == 0) {
+        size_t server = folder.find('\\', 2);
+        size_t shareEnd = server == std::string::npos ? std::string::npos : folder.find('\\', server + 1);
+        steps.push_back(folder.substr(0, shareEnd));
+        if (shareEnd == std::string::npos)
+            return steps;
+        start = shareEnd + 1;
+    }
+    while (start < folder.size()) {
+        size_t end = folder.find('\\', start);
+        if (end == std::string::npos)
+            end = folder.size();
+        if (end > start)
+            steps.push_back(folder.substr(start, end - start));
+        start = end + 1;
+    }
+    return steps;
+}
+
+bool HasWildcard(const std::string& text)
+{
+    return text.find_first_of("*?") != std::string::npos;
+}
+
+bool MatchesRulePattern(const std::string& name, const std::string& pattern)
+{
+    if (pattern == "*.*")
+        return true;
+    // Greedy with one remembered star: O(name * pattern) at worst, no recursion.
+    size_t n = 0, p = 0, starP = std::string::npos, starN = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() && (pattern[p] == '?' || Fold(pattern[p]) == Fold(name[n]))) {
+            ++n;
+            ++p;
+        } else if (p < pattern.size() && pattern[p] == '*') {
+            starP = p++;
+            starN = n;
+        } else if (starP != std::string::npos) {
+            p = starP + 1;
+            n = ++starN;
+        } else
+            return false;
+    }
+    while (p < pattern.size() && pattern[p] == '*')
+        ++p;
+    return p == pattern.size();
+}
+
+bool MatchesAnyRulePattern(const std::string& name, const std::vector<std::string>& patterns)
+{
+    return std::any_of(patterns.begin(), patterns.end(),
+                       [&](const std::string& pattern) { return MatchesRulePattern(name, pattern); });
+}
+
+bool PatternMatchesEveryName(const std::string& pattern)
+{
+    if (pattern == "*.*")
+        return true;
+    // Stars and at most one "?" match every name (names are never empty).
+    return pattern.find('*') != std::string::npos && pattern.find_first_not_of("*?") == std::string::npos &&
+           std::count(pattern.begin(), pattern.end(), '?') <= 1;
+}
+
+bool PatternNamesProgramType(const std::string& pattern)
+{
+    static const char* const types[] = {"exe", "dll", "sys", "com", "ocx", "drv", "cpl", "msi", "scr"};
+    size_t dot = pattern.rfind('.');
+    if (dot == std::string::npos || !PatternMatchesEveryName(pattern.substr(0, dot)))
+        return false;
+    std::string extension = pattern.substr(dot + 1);
+    return std::any_of(std::begin(types), std::end(types),
+                       [&](const char* type) { return MatchesRulePattern(type, extension); });
+}
+
+bool FolderPatternCovers(const std::string& pattern, const std::string& folder)
+{
+    return StepsMatch(FolderSteps(pattern), FolderSteps(folder), false);
+}
+
+bool FolderPatternMatches(const std::string& pattern, const std::string& folder)
+{
+    return StepsMatch(FolderSteps(pattern), FolderSteps(folder), true);
+}
+
+std::string RefuseFileKey(const std::string& folder, const std::vector<std::string>& patterns, bool recurse,
+                          const TProtectedFolders& protectedFolders)
+{
+    bool everyName = std::any_of(patterns.begin(), patterns.end(), PatternMatchesEveryName);
+    bool programType = std::any_of(patterns.begin(), patterns.end(), PatternNamesProgramType);
+    std::string what = recurse ? "recurses" : everyName ? "matches every name" : "names program files";
+    bool root = IsDriveRoot(folder) || FolderSteps(folder).size() == 1;
+    auto system = std::find_if(protectedFolders.System.begin(), protectedFolders.System.end(),
+                               [&](const std::string& p) { return FolderPatternCovers(folder, p); });
+    if ((root || system != protectedFolders.System.end()) && (recurse || everyName || programType))
+        return "folder " + (root ? std::string("is a drive root") : "covers the protected folder " + *system) +
+               " and the key " + what;
+    auto user = std::find_if(protectedFolders.User.begin(), protectedFolders.User.end(),
+                             [&](const std::string& p) { return FolderPatternMatches(folder, p); });
+    if (user != protectedFolders.User.end() && (recurse || everyName))
+        return "folder is the user folder " + *user + " and the key " + (recurse ? "recurses" : "matches every name");
+    return "";
+}
+
+bool SplitRuleHive(const std::string& text, std::string& hive, std::string& subkey)
+{
+    static const struct {
+        const char* Short;
+        const char* Long;
+    } hives[] = {{"hkcu", "HKEY_CURRENT_USER"}, {"hklm", "HKEY_LOCAL_MACHINE"}, {"hkcr", "HKEY_CLASSES_ROOT"},
+                 {"hku", "HKEY_USERS"},         {"hkcc", "HKEY_CURRENT_CONFIG"}};
+    size_t slash = text.find('\\');
+    std::string head = Lower(text.substr(0, slash));
+    for (const auto& known : hives)
+        if (head == known.Short || head == Lower(known.Long)) {
+            hive = known.Long;
+            std::string rest = slash == std::string::npos ? "" : text.substr(slash + 1);
+            std::string cleaned;
+            for (char c : rest)
+                if (c != '\\' || (!cleaned.empty() && cleaned.back() != '\\'))
+                    cleaned += c;
+            while (!cleaned.empty() && cleaned.back() == '\\')
+                cleaned.pop_back();
+            subkey = cleaned;
+            return true;
+        }
+    return false;
+}
+
+std::string RefuseRegKey(const std::string& hive, const std::string& subkey)
+{
+    std::vector<std::string> steps = FolderSteps(subkey);
+    if (steps.size() <= 1 || (hive == "HKEY_USERS" && steps.size() <= 2))
+        return "key is a hive root or directly below one";
+    std::string key = hive + "\\" + subkey;
+    if (KeyIsAtOrBelow(key, "HKEY_LOCAL_MACHINE\\SYSTEM"))
+        return "key is in HKEY_LOCAL_MACHINE\\SYSTEM";
+    static const char* const guarded[] = {
+        "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows",
+        "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion",
+        "HKEY_LOCAL_MACHINE\\SOFTWARE\\Wow6432Node\\Microsoft\\Windows",
+        "HKEY_LOCAL_MACHINE\\SOFTWARE\\Classes\\CLSID",
+        "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion",
+        "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows NT\\CurrentVersion",
+    };
+    for (const char* base : guarded)
+        if (KeyIsAtOrBelow(base, key))
+            return std::string("key is ") + base + " or above it";
+    return "";
+}
+
+bool FileExcluded(const std::string& path, const std::vector<TFileExclusion>& exclusions)
+{
+    size_t slash = path.rfind('\\');
+    if (slash == std::string::npos)
+        return false;
+    std::string folder = path.substr(0, slash), name = path.substr(slash + 1);
+    std::vector<std::string> steps = FolderSteps(folder);
+    for (const TFileExclusion& exclusion : exclusions)
+        if (StepsMatch(FolderSteps(exclusion.Folder), steps, !exclusion.Below) &&
+            MatchesAnyRulePattern(name, exclusion.Patterns))
+            return true;
+    return false;
+}
+
+bool RegKeyHoldsExclusion(const std::string& key, const std::vector<TRegExclusion>& exclusions)
+{
+    // A kept key above this one keeps it whole; a kept value counts only in its own key.
+    return std::any_of(exclusions.begin(), exclusions.end(), [&](const TRegExclusion& e) {
+        return KeyIsAtOrBelow(e.Key, key) || (!e.HasValue && KeyIsAtOrBelow(key, e.Key));
+    });
+}
+
+bool RegKeyExcluded(const std::string& key, const std::vector<TRegExclusion>& exclusions)
+{
+    return std::any_of(exclusions.begin(), exclusions.end(),
+                       [&](const TRegExclusion& e) { return !e.HasValue && KeyIsAtOrBelow(key, e.Key); });
+}
+
+bool RegValueExcluded(const std::string& key, const std::string& value, const std::vector<TRegExclusion>& exclusions)
+{
+    return RegKeyExcluded(key, exclusions) ||
+           std::any_of(exclusions.begin(), exclusions.end(), [&](const TRegExclusion& e) {
+               return e.HasValue && SameAsciiText(e.Key, key) && SameAsciiText(e.Value, value);
+           });
+}
