@@ -9,7 +9,7 @@
 #include <vector>
 
 // Longest text a row shows before it would outgrow the list box's row height.
-const size_t MaxRuleDescription = 240;
+const size_t MaxRuleDescription = 180;
 
 std::string DescribeRule(const std::vector<TRuleKey>& deletionKeys, const std::string& warning,
                          size_t maxLength = MaxRuleDescription);

@@ -5,6 +5,8 @@
 #include "ui/Icons.h"
 #include "ui/RuleDescription.h"
 
+#include <cstring>
+
 int RowIcon(const TScanner& scanner, const TPrivacyIssue& issue)
 {
     const TRuleIssue* rule = AsRule(issue);
@@ -42,10 +44,27 @@ std::string RowInfo(const TScanner& scanner, const TPrivacyIssue& issue)
     return DescribeRule(rule->DeletionKeys(), rule->Warning());
 }
 
+void RowTitleParts(const TScanner& scanner, const TPrivacyIssue& issue, std::string& category, std::string& rest)
+{
+    category = RowCategory(issue);
+    rest = RowTitle(scanner, issue);
+    if (category.empty())
+        return;
+    const size_t length = category.size();
+    if (rest.size() > length && rest[length] == ' ' && _strnicmp(rest.c_str(), category.c_str(), length) == 0) {
+        category = rest.substr(0, length);
+        rest = rest.substr(length);
+    } else {
+        category += ":";
+        rest = " " + rest;
+    }
+}
+
 std::string RowFullTitle(const TScanner& scanner, const TPrivacyIssue& issue)
 {
-    const std::string category = RowCategory(issue);
-    return category.empty() ? RowTitle(scanner, issue) : category + ": " + RowTitle(scanner, issue);
+    std::string category, rest;
+    RowTitleParts(scanner, issue, category, rest);
+    return category + rest;
 }
 
 bool FirstTick(const TScanner& scanner, const TPrivacyIssue& issue)

@@ -9,12 +9,16 @@ class TPrivacyIssue;
 class TScanner;
 
 int RowIcon(const TScanner& scanner, const TPrivacyIssue& issue);
-// The category shown before a rule's title ("Google Chrome", "Windows", "Games"); empty
-// for a catalogue issue.
+// A rule's category ("Google Chrome", "Windows", "Games"); empty for a catalogue issue.
 std::string RowCategory(const TPrivacyIssue& issue);
 std::string RowTitle(const TScanner& scanner, const TPrivacyIssue& issue);
 std::string RowInfo(const TScanner& scanner, const TPrivacyIssue& issue);
-// "Category: Title" for a rule, the title for a catalogue issue (exports, the scheduler).
+// A row's title in two parts: the rule's category, drawn in its own colour, and the
+// rest. A title that starts with its category shows it there ("Google Chrome" + " Cache");
+// another gets it before ("Internet:" + " Discord Cache"). A catalogue issue's title is
+// all rest.
+void RowTitleParts(const TScanner& scanner, const TPrivacyIssue& issue, std::string& category, std::string& rest);
+// Both parts as one text (the list's own strings, exports).
 std::string RowFullTitle(const TScanner& scanner, const TPrivacyIssue& issue);
 
 // The tick of a found issue: a catalogue issue's unless it is risky, a rule's as the

@@ -12,7 +12,6 @@
 
 #include <algorithm>
 #include <commctrl.h>
-#include <cstring>
 #include <shellapi.h>
 
 const char* const TOptionsForm::ClassName = "THushmarkOptions";
@@ -621,21 +620,22 @@ void TOptionsForm::DrawScheduledItem(const DRAWITEMSTRUCT& item) const
     SetBkMode(item.hDC, TRANSPARENT);
     SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
     text.left += 2;
-    // A rule's row starts with its category, in blue where the row is not selected.
+    // A rule's row shows its category in blue where the row is not selected.
     const size_t index = static_cast<size_t>(item.itemData & ScheduledIndex);
     const TIssueList& issues = App.Scanner().AllIssues;
-    const std::string category = index < issues.size() ? RowCategory(*issues[index]) : std::string();
+    std::string category, part;
+    if (index < issues.size())
+        RowTitleParts(App.Scanner(), *issues[index], category, part);
     const char* rest = title;
-    if (!category.empty() && std::strncmp(title, category.c_str(), category.size()) == 0) {
-        const std::string prefix = category + ":";
+    if (!category.empty() && category + part == title) {
         if (!selected)
             SetTextColor(item.hDC, RGB(0x1F, 0x5F, 0xB0));
         RECT measured = text;
-        DrawTextA(item.hDC, (prefix + " ").c_str(), -1, &measured, DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
-        DrawTextA(item.hDC, prefix.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+        DrawTextA(item.hDC, category.c_str(), -1, &measured, DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
+        DrawTextA(item.hDC, category.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
         text.left = std::min(measured.right, text.right);
         SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-        rest = title + std::min(std::strlen(title), prefix.size() + 1);
+        rest = title + category.size();
     }
     DrawTextA(item.hDC, rest, -1, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
     if (item.itemState & ODS_FOCUS)

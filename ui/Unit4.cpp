@@ -293,22 +293,21 @@ void TResultsForm::OutputDrawItem(const DRAWITEMSTRUCT& item) const
 
     HGDIOBJ oldFont = SelectObject(dc, TitleFont);
     RECT titleBox = {left + 76, top + 5, box.right - 4, top + 5 + FontHeight};
-    // A rule's category comes first, in its own colour, so that "Google Chrome" and
-    // "Windows" entries tell themselves apart; it takes at most half the row.
-    const std::string category = RowCategory(issue);
+    // A rule's category in its own colour, so that "Google Chrome" and "Windows" entries
+    // tell themselves apart; it takes at most half the row.
+    std::string category, title;
+    RowTitleParts(scanner, issue, category, title);
     if (!category.empty()) {
         RECT categoryBox = titleBox;
         categoryBox.right = titleBox.left + (titleBox.right - titleBox.left) / 2;
         SetTextColor(dc, CategoryColour);
-        DrawTextA(dc, category.c_str(), -1, &categoryBox,
-                  DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+        DrawTextA(dc, category.c_str(), -1, &categoryBox, DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
         RECT measured = categoryBox;
-        DrawTextA(dc, (category + "  ").c_str(), -1, &measured, DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
-        titleBox.left = std::min(measured.right, categoryBox.right + 4);
+        DrawTextA(dc, category.c_str(), -1, &measured, DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
+        titleBox.left = std::min(measured.right, categoryBox.right);
         SetTextColor(dc, RGB(0, 0, 0));
     }
     // A title wider than the row ends in an ellipsis rather than in the middle of a word.
-    const std::string title = scanner.GetTitle(name);
     DrawTextA(dc, title.c_str(), -1, &titleBox, DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
     SelectObject(dc, ListFont);
     const std::vector<std::string> lines = WrapDescription(RowInfo(scanner, issue), DrawWrapWidth);

@@ -62,12 +62,13 @@ std::vector<std::string> NotPresent(const std::string& rule)
     return VerifyAllPresent(gone);
 }
 
-// What no planted rule removes: the programs' logins, bookmarks, settings and games.
+// What no rule of ours removes: the programs' logins, bookmarks, settings and games.
+// (A planted profile also holds the traces of sibling rules, found and solved too.)
 std::vector<std::string> NeighboursLost()
 {
     std::set<std::string> removed;
-    for (const char* rule : Rules)
-        for (const TraceItem& item : FindSeedPlan(rule)->Items)
+    for (const SeedPlan& plan : RuleSeedPlans())
+        for (const TraceItem& item : plan.Items)
             if (item.Outcome != Expect::Kept)
                 removed.insert(item.Where + "|" + item.Name);
     SeedPlan kept;
@@ -196,13 +197,14 @@ protected:
         PostMessageA(FindWindowExA(Results, nullptr, "HmImageButton", button), BM_CLICK, 0, 0);
     }
 
+    // The row of the rule: its title, after its category where the title lacks it.
     static std::string RowOf(const std::string& rule)
     {
+        const std::string title = Title(rule);
         for (int i = 0; i < Rows(); ++i) {
             const std::string text = ListText(Output, i);
-            if (text.size() > Title(rule).size() + 2 && text.compare(text.size() - Title(rule).size(), std::string::npos,
-                                                                    Title(rule)) == 0 &&
-                text.compare(text.size() - Title(rule).size() - 2, 2, ": ") == 0)
+            const size_t colon = text.find(": ");
+            if (text == title || (colon != std::string::npos && text.substr(colon + 2) == title))
                 return text;
         }
         return "";
@@ -229,9 +231,9 @@ TEST_F(RulesWindows, RulesFollowTheCatalogueWithTheirCategoryAndItsIcon)
         rows.push_back(Find(text));
         EXPECT_GT(rows.back(), catalogue);
     }
-    EXPECT_EQ(Find("Google Chrome: Google Chrome Cache"), rows[0]);
+    EXPECT_EQ(Find("Google Chrome Cache"), rows[0]);
     EXPECT_EQ(Find("Games: Steam Logs"), rows[3]);
-    EXPECT_EQ(Find("Windows: Windows Delivery Optimization Cache"), rows[4]);
+    EXPECT_EQ(Find("Windows Delivery Optimization Cache"), rows[4]);
     EXPECT_EQ(Find("Internet: Discord Cache"), rows[2]);
     // The privacy meter's count is the list's.
     EXPECT_EQ(Text(GetDlgItem(Results, IDC_RESULTS_STATUS)).find("Found " + std::to_string(Rows()) + " privacy leaks."),
@@ -298,7 +300,7 @@ TEST_F(RulesWindows, ExportAndSolveAllTakeRulesAndAWarningAsksWithItsOwnText)
     std::ifstream in(path, std::ios::binary);
     std::stringstream exported;
     exported << in.rdbuf();
-    EXPECT_NE(exported.str().find("\r\nGoogle Chrome: Google Chrome Cache -- Deletes the folders Cache, Code Cache and "
+    EXPECT_NE(exported.str().find("\r\nGoogle Chrome Cache -- Deletes the folders Cache, Code Cache and "
                                   "GPUCache in %LocalAppData%\\Google\\Chrome\\User Data\\*"),
               std::string::npos)
         << exported.str().substr(0, 2000);
@@ -353,8 +355,9 @@ TEST_F(RulesWindows, TheSchedulerListsRulesAfterTheCatalogueAndCleansATickedOne)
         const LPARAM index = Send(list, LB_GETITEMDATA, row) & ScheduledIndex;
         if (index >= 382 && firstRule < 0)
             firstRule = row;
-        if (firstRule >= 0)
+        if (firstRule >= 0) {
             EXPECT_GE(index, 382) << "catalogue row " << row << " after the rules";
+        }
     }
     EXPECT_EQ(firstRule, 382);
     // The rule with a warning can be scheduled: the user chose it.
