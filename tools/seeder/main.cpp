@@ -48,7 +48,13 @@ int main(int argc, char** argv)
             else
                 return 2;
         }
-        std::printf("%sed the traces of %zu issues and rules\n", command.c_str(), plans.size());
+        size_t rules = 0;
+        for (const SeedPlan& plan : plans)
+            rules += plan.ClassName.size() > 2 && plan.ClassName.compare(plan.ClassName.size() - 2, 2, " *") == 0;
+        if (rules == plans.size())
+            std::printf("%sed the traces of %zu rules\n", command.c_str(), rules);
+        else
+            std::printf("%sed the traces of %zu issues\n", command.c_str(), plans.size() - rules);
         return 0;
     } catch (const std::exception& error) {
         std::fprintf(stderr, "hushmark-seed: %s\n", error.what());
