@@ -22,6 +22,7 @@ public:
     TProgressIssue(std::unique_ptr<TPrivacyIssue> inner, int index, TProgress& progress)
         : Inner(std::move(inner)), Index(index), Progress(progress)
     {
+        DefaultUnchecked = Inner->DefaultUnchecked;
     }
     bool Check() override
     {
@@ -46,11 +47,12 @@ private:
     TProgress& Progress;
 };
 
-// Catalogue issues count as ticked here; a rule as its user or its Default made it.
-bool TickedRule(const TScanner& scanner, const TPrivacyIssue& issue)
+// solve --found and panic leave a rule alone unless it is ticked (by its user or its
+// Default) and has no warning.
+bool RuleLeftToUser(const TScanner& scanner, const TPrivacyIssue& issue)
 {
     const TRuleIssue* rule = AsRule(issue);
-    return !rule || RuleTicked(scanner.InfoFile, *rule);
+    return rule && (!rule->Warning().empty() || !RuleTicked(scanner.InfoFile, *rule));
 }
 
 TIssueRow RowOf(const TScanner& scanner, TPrivacyIssue& issue, int position)
@@ -171,7 +173,7 @@ TCommandResult Solve(TScanner& scanner, const TCommandLine& line, TProgress& pro
         for (TPrivacyIssue* issue : scanner.FoundIssues) {
             // A console cannot ask the results window's question: risky ones only by
             // name; a rule also needs its tick.
-            if (issue->DefaultUnchecked || !TickedRule(scanner, *issue))
+            if (issue->DefaultUnchecked || RuleLeftToUser(scanner, *issue))
                 report.Skipped.push_back(issue->ClassName());
             else
                 targets.push_back(issue);
@@ -218,7 +220,7 @@ int Panic(TScanner& scanner, TProgress& progress, TReport& report)
     for (auto& issue : scanner.AllIssues) {
         progress.Step(++position, scanner.GetTitle(issue->ClassName()));
         // Rules from files join panic only when ticked and without a warning.
-        if (AsRule(*issue) && (issue->DefaultUnchecked || !TickedRule(scanner, *issue)))
+        if (RuleLeftToUser(scanner, *issue))
             continue;
         if (GuardedCheck(*issue))
             report.Issues.push_back(SolveOne(scanner, *issue, position));

@@ -199,17 +199,32 @@ bool EffectDeleteFile(const std::string& path, bool clearAttributes, int64_t kno
     return DeleteOneFile(path, data.dwFileAttributes, bytes, clearAttributes);
 }
 
-bool EffectRemoveTree(const std::string& folder)
+namespace {
+
+// The folder without trailing backslashes and its attributes (through the test filter);
+// false when the layer refuses the path or it is no folder.
+bool FolderToRemove(const std::string& folder, std::string& path, DWORD& attributes)
 {
-    std::string path = folder;
+    path = folder;
     while (path.size() > 1 && path.back() == '\\')
         path.pop_back();
     if (!EffectPathAllowed(path))
         return false;
-    DWORD attributes = GetFileAttributesA(path.c_str());
+    attributes = GetFileAttributesA(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
         return false;
     attributes = Filtered(path, attributes);
+    return true;
+}
+
+}  // namespace
+
+bool EffectRemoveTree(const std::string& folder)
+{
+    std::string path;
+    DWORD attributes;
+    if (!FolderToRemove(folder, path, attributes))
+        return false;
     if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
         return RemoveLink(path, attributes);
     return RemoveTreeAt(path, attributes);
@@ -255,16 +270,9 @@ bool EffectDeleteOnReboot(const std::string& path)
 
 bool EffectRemoveEmptyFolder(const std::string& folder)
 {
-    std::string path = folder;
-    while (path.size() > 1 && path.back() == '\\')
-        path.pop_back();
-    if (!EffectPathAllowed(path))
-        return false;
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
-        return false;
-    attributes = Filtered(path, attributes);
-    if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
+    std::string path;
+    DWORD attributes;
+    if (!FolderToRemove(folder, path, attributes) || (attributes & FILE_ATTRIBUTE_REPARSE_POINT))
         return false;
     // A preview has not emptied the folder: the caller says that it would be.
     if (!PreviewActive() && !ListFolder(path).empty())

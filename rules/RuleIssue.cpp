@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -24,14 +25,6 @@ const TCategory Categories[] = {
     {3028, "Safari", TRuleCategoryIcon::Browsers},             {3029, "Google Chrome", TRuleCategoryIcon::Browsers},
     {3030, "Thunderbird", TRuleCategoryIcon::Internet},        {3031, "Windows Store", TRuleCategoryIcon::Windows},
 };
-
-std::string LowerAscii(std::string text)
-{
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return text;
-}
 
 // A category given as text picks its icon by the words in it.
 TRuleCategoryIcon IconOfText(const std::string& text)
@@ -337,10 +330,8 @@ void TRuleIssue::RegKeyClean(const std::string& key) const
         RegKeyClean(key + "\\" + name);
 }
 
-bool TRuleIssue::Check()
+bool TRuleIssue::ForEachFileKeyFolder(const std::function<bool(const std::string&, const TFileKeyWalk&)>& visit) const
 {
-    if (!Applies())
-        return false;
     for (const TFileKeyRun& run : FileKeys) {
         TFileKeyWalk walk{run.Patterns, run.Recurse, run.RemoveSelf, &FileExclusions};
         for (const std::string& pattern : run.Folders) {
@@ -348,10 +339,20 @@ bool TRuleIssue::Check()
             MatchRuleFolders(pattern, folders);
             for (const std::string& folder : folders)
                 if (RefuseFileKey(LongFolder(folder), run.Patterns, run.Recurse, System->Protected).empty() &&
-                    FileKeyFinds(folder, walk))
-                    return true;
+                    !visit(folder, walk))
+                    return false;
         }
     }
+    return true;
+}
+
+bool TRuleIssue::Check()
+{
+    if (!Applies())
+        return false;
+    // The walk stops at the first folder with something to delete.
+    if (!ForEachFileKeyFolder([](const std::string& folder, const TFileKeyWalk& walk) { return !FileKeyFinds(folder, walk); }))
+        return true;
     return std::any_of(RegKeys.begin(), RegKeys.end(), [&](const TRegKeyRun& run) { return RegKeyFinds(run); });
 }
 
@@ -359,16 +360,10 @@ void TRuleIssue::Solve()
 {
     if (!Applies())
         return;
-    for (const TFileKeyRun& run : FileKeys) {
-        TFileKeyWalk walk{run.Patterns, run.Recurse, run.RemoveSelf, &FileExclusions};
-        for (const std::string& pattern : run.Folders) {
-            std::vector<std::string> folders;
-            MatchRuleFolders(pattern, folders);
-            for (const std::string& folder : folders)
-                if (RefuseFileKey(LongFolder(folder), run.Patterns, run.Recurse, System->Protected).empty())
-                    FileKeyClean(folder, walk);
-        }
-    }
+    ForEachFileKeyFolder([](const std::string& folder, const TFileKeyWalk& walk) {
+        FileKeyClean(folder, walk);
+        return true;
+    });
     for (const TRegKeyRun& run : RegKeys) {
         if (!run.HasValue)
             RegKeyClean(run.Key);

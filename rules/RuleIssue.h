@@ -9,9 +9,11 @@
 //   FlagSection()   "Rule:" + name: its section in info.ini
 // Check and Solve run only keys that passed the refusals, through the effects layer.
 #include "engine/PrivacyIssues.h"
+#include "rules/RuleFiles.h"
 #include "rules/RuleReader.h"
 #include "rules/RuleSystem.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -57,6 +59,9 @@ private:
     bool RegKeyFinds(const TRegKeyRun& run) const;
     bool RegKeyHasDeletable(const std::string& key) const;
     void RegKeyClean(const std::string& key) const;
+    // Calls visit for every existing folder of the file keys that may be cleaned;
+    // false as soon as visit answers false.
+    bool ForEachFileKeyFolder(const std::function<bool(const std::string&, const TFileKeyWalk&)>& visit) const;
 
     TRuleEntry Entry;
     std::string SourceName;

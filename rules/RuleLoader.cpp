@@ -11,14 +11,6 @@
 
 namespace {
 
-std::string Lower(std::string text)
-{
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return text;
-}
-
 // UTF-8 text into the ANSI code page; false when a character has no place there.
 bool ToAnsi(std::string& text)
 {
@@ -58,19 +50,27 @@ void AddRuleIssues(const std::string& text, const std::string& source, const std
                    TIssueList& issues, std::vector<std::string>& messages)
 {
     TRuleFile file = ReadRuleText(text);
-    for (const TRuleRefusal& problem : file.Problems)
-        messages.push_back(source + " line " + std::to_string(problem.Line) + ": " + problem.Key + " " + problem.Reason);
+    // A file of junk says so in a few lines, not in thousands.
+    const size_t shownProblems = 5;
+    for (size_t i = 0; i < file.Problems.size() && i < shownProblems; ++i) {
+        const TRuleRefusal& problem = file.Problems[i];
+        messages.push_back(source + " line " + std::to_string(problem.Line) + ": " + problem.Key.substr(0, 64) + " " +
+                           problem.Reason);
+    }
+    if (file.Problems.size() > shownProblems)
+        messages.push_back(source + ": " + std::to_string(file.Problems.size() - shownProblems) +
+                           " more problems not shown");
     // Names already taken, the catalogue's included: the first one counts.
     std::unordered_set<std::string> taken;
     for (const auto& issue : issues)
-        taken.insert(Lower(issue->ClassName()));
+        taken.insert(LowerAscii(issue->ClassName()));
     for (TRuleEntry& entry : file.Entries) {
         std::string where = source + " line " + std::to_string(entry.Line) + ": [" + entry.Name.substr(0, 64) + "] ";
         if (file.Utf8 && !EntryToAnsi(entry)) {
             messages.push_back(where + "has characters the system's code page cannot show; the rule is refused");
             continue;
         }
-        if (!taken.insert(Lower(entry.Name)).second) {
+        if (!taken.insert(LowerAscii(entry.Name)).second) {
             messages.push_back(where + "repeats the name of an earlier issue or rule; the first one counts");
             continue;
         }
@@ -92,13 +92,13 @@ std::vector<std::string> RuleFilesIn(const std::string& programFolder)
             std::string name = data.cFileName;
             // "*.ini" also finds "x.ini-old" through its short name.
             if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && name.size() > 4 &&
-                Lower(name.substr(name.size() - 4)) == ".ini")
+                LowerAscii(name.substr(name.size() - 4)) == ".ini")
                 names.push_back(name);
         } while (FindNextFileA(search, &data));
         FindClose(search);
     }
     std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        return Lower(a) < Lower(b);
+        return LowerAscii(a) < LowerAscii(b);
     });
     for (const std::string& name : names)
         files.push_back(programFolder + "rules\\" + name);

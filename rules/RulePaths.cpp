@@ -9,12 +9,6 @@ char Fold(char c)
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-std::string Lower(std::string text)
-{
-    std::transform(text.begin(), text.end(), text.begin(), Fold);
-    return text;
-}
-
 bool IsDriveRoot(const std::string& folder)
 {
     return folder.size() == 3 && folder[1] == ':' && folder[2] == '\\';
@@ -38,6 +32,12 @@ bool KeyIsAtOrBelow(const std::string& key, const std::string& base)
 }
 
 }  // namespace
+
+std::string LowerAscii(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(), Fold);
+    return text;
+}
 
 bool SameAsciiText(const std::string& a, const std::string& b)
 {
@@ -63,7 +63,7 @@ bool ExpandRuleVariables(const std::string& text, const TRuleVariables& variable
             return false;
         }
         std::string name = text.substr(i + 1, close - i - 1);
-        auto known = variables.find(Lower(name));
+        auto known = variables.find(LowerAscii(name));
         std::string shown = "%" + (name.size() > 40 ? name.substr(0, 40) + "..." : name) + "%";
         if (known == variables.end()) {
             reason = "unknown variable " + shown;
@@ -244,9 +244,9 @@ bool SplitRuleHive(const std::string& text, std::string& hive, std::string& subk
     } hives[] = {{"hkcu", "HKEY_CURRENT_USER"}, {"hklm", "HKEY_LOCAL_MACHINE"}, {"hkcr", "HKEY_CLASSES_ROOT"},
                  {"hku", "HKEY_USERS"},         {"hkcc", "HKEY_CURRENT_CONFIG"}};
     size_t slash = text.find('\\');
-    std::string head = Lower(text.substr(0, slash));
+    std::string head = LowerAscii(text.substr(0, slash));
     for (const auto& known : hives)
-        if (head == known.Short || head == Lower(known.Long)) {
+        if (head == known.Short || head == LowerAscii(known.Long)) {
             hive = known.Long;
             std::string rest = slash == std::string::npos ? "" : text.substr(slash + 1);
             std::string cleaned;

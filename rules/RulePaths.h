@@ -72,3 +72,4 @@ bool RegKeyExcluded(const std::string& key, const std::vector<TRegExclusion>& ex
 bool RegValueExcluded(const std::string& key, const std::string& value, const std::vector<TRegExclusion>& exclusions);
 
 bool SameAsciiText(const std::string& a, const std::string& b);
+std::string LowerAscii(std::string text);

@@ -1,19 +1,12 @@
 #include "rules/RuleReader.h"
 
 #include "primitives/Text.h"
+#include "rules/RulePaths.h"
 
 #include <algorithm>
 #include <cstring>
 
 namespace {
-
-std::string Lower(std::string text)
-{
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return text;
-}
 
 // Names in refusals are shown to the user: a hostile key name stays one short line.
 std::string Shown(const std::string& text)
@@ -63,7 +56,7 @@ TKeyName ParseKeyName(const std::string& name)
         {"filekey", Word::FileKey, true},        {"regkey", Word::RegKey, true},
         {"excludekey", Word::ExcludeKey, true},
     };
-    std::string lower = Lower(name);
+    std::string lower = LowerAscii(name);
     TKeyName parsed;
     for (const auto& word : words) {
         size_t length = std::strlen(word.Text);
@@ -148,7 +141,7 @@ std::string TakeApart(TRuleKey& key)
         }
         return key.Folder.empty() ? "no registry key" : "";
     case RuleKeyKind::ExcludeKey: {
-        key.Scope = fields.empty() ? "" : Lower(fields[0]);
+        key.Scope = fields.empty() ? "" : LowerAscii(fields[0]);
         if (key.Scope == "reg") {
             if (fields.size() < 2 || fields.size() > 3 || fields[1].empty())
                 return "not of the form REG|key[|value]";
@@ -252,7 +245,7 @@ private:
             }
             return;
         }
-        std::string lower = Lower(name);
+        std::string lower = LowerAscii(name);
         // Names are matched without regard to case on the command line.
         auto seen = std::lower_bound(Names.begin(), Names.end(), lower);
         if (seen != Names.end() && *seen == lower) {

@@ -391,6 +391,137 @@ TEST_F(CliTest, SolveFoundLeavesRiskyIssuesToBeNamed)
     EXPECT_EQ(1, SolvedMark("TFavorites"));
 }
 
+// Rule files beside the program (winapp2.ini, then rules\*.ini in name order) and the
+// traces their rules name, for as long as it lives.
+class TRuleFiles {
+public:
+    TRuleFiles()
+    {
+        Traces = ExpandPath("%LOCALAPPDATA%\\HmCliRules\\");
+        RemoveTree(Traces);
+        CreateDirectoryA((Folder + "rules").c_str(), nullptr);
+        WriteFile(Folder + "winapp2.ini",
+                  "[Hm Test Cache *]\r\nLangSecRef=3029\r\nDefault=True\r\n"
+                  "FileKey1=%LocalAppData%\\HmCliRules\\Cache|*|REMOVESELF\r\nFileKey2=%Nothing%\\x|*\r\n"
+                  "[Hm Test Logs *]\r\nFileKey1=%LocalAppData%\\HmCliRules\\Logs|*.log\r\n"
+                  "[Hm Test Risky *]\r\nDefault=True\r\nWarning=Careful.\r\nFileKey1=%LocalAppData%\\HmCliRules\\Risky|*\r\n"
+                  "[ttempfolder]\r\nFileKey1=%Temp%|*\r\n");
+        WriteFile(Folder + "rules\\zz.ini", "[Hm Test ZZ]\nSection=Games\nFileKey1=%LocalAppData%\\HmCliRules\\ZZ|*\n");
+        WriteFile(Folder + "rules\\AA.ini", "[Hm Test AA]\nFileKey1=%LocalAppData%\\HmCliRules\\AA|*\n");
+        std::string junk = "junk\n";
+        for (int i = 1; i < 20000; ++i)
+            junk += static_cast<char>(i * 31 % 251 == '[' ? 'x' : i * 31 % 251);
+        WriteFile(Folder + "rules\\bad.ini", junk);
+        for (const char* name : {"Cache\\a.bin", "Cache\\sub\\b.bin", "Logs\\c.log", "Logs\\keep.txt", "Risky\\d.bin"})
+            PlantFile(Traces + name);
+    }
+    ~TRuleFiles()
+    {
+        for (const char* name : {"winapp2.ini", "rules\\zz.ini", "rules\\AA.ini", "rules\\bad.ini"})
+            DeleteFileA((Folder + name).c_str());
+        RemoveDirectoryA((Folder + "rules").c_str());
+        RemoveTree(Traces);
+    }
+    static void WriteFile(const std::string& path, const std::string& text)
+    {
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out << text;
+    }
+    void PlantFile(const std::string& path)
+    {
+        for (size_t slash = path.find('\\', 3); slash != std::string::npos; slash = path.find('\\', slash + 1))
+            CreateDirectoryA(path.substr(0, slash).c_str(), nullptr);
+        WriteFile(path, "trace");
+    }
+    std::string Traces;
+};
+
+TEST_F(CliTest, RulesListShowsRulesAfterTheCatalogueWithSourceCategoryAndRefusals)
+{
+    TRuleFiles files;
+    TRun run = RunCli("--json list");
+    ASSERT_EQ(0u, run.Code) << run.Err;
+    // The rule named like a catalogue class and the junk file are left out, never an
+    // error of the run.
+    TJson document = ParsedOrFail(run);
+    const std::vector<TJson>& issues = document["issues"].Items;
+    ASSERT_EQ(issues.size(), 382u + 5u);
+    EXPECT_EQ(issues[0]["class"].Text, "TTempFolder");
+    std::vector<std::string> rules;
+    for (size_t i = 382; i < issues.size(); ++i) {
+        rules.push_back(issues[i]["class"].Text);
+        EXPECT_EQ(static_cast<size_t>(issues[i]["position"].Value), i + 1);
+    }
+    EXPECT_EQ(rules, (std::vector<std::string>{"Hm Test Cache *", "Hm Test Logs *", "Hm Test Risky *", "Hm Test AA",
+                                               "Hm Test ZZ"}));
+    const TJson& cache = issues[382];
+    EXPECT_EQ(cache["title"].Text, "Hm Test Cache");
+    EXPECT_EQ(cache["source"].Text, "winapp2.ini");
+    EXPECT_EQ(cache["category"].Text, "Google Chrome");
+    ASSERT_EQ(cache["refused"].Items.size(), 1u);
+    EXPECT_EQ(cache["refused"].Items[0]["key"].Text, "FileKey2");
+    EXPECT_NE(std::string::npos, cache["refused"].Items[0]["reason"].Text.find("%Nothing%"));
+    EXPECT_EQ(issues[386]["source"].Text, "rules\\zz.ini");
+    EXPECT_EQ(issues[386]["category"].Text, "Games");
+    EXPECT_FALSE(issues[0].Has("source"));
+
+    TRun without = RunCli("--json --no-rules list");
+    ASSERT_EQ(0u, without.Code);
+    EXPECT_EQ(ParsedOrFail(without)["issues"].Items.size(), 382u);
+}
+
+TEST_F(CliTest, RulesPreviewListsExactlyWhatSolveRemoves)
+{
+    TRuleFiles files;
+    const std::string& Traces = files.Traces;
+    TRun preview = RunCli("--json preview \"hm test cache *\"");
+    ASSERT_EQ(1u, preview.Code) << preview.Err;
+    TJson previewed = ParsedOrFail(preview);
+    ASSERT_EQ(previewed["issues"].Items.size(), 1u);
+    EXPECT_EQ(previewed["issues"].Items[0]["refused"].Items.size(), 1u);
+    EXPECT_TRUE(Exists(Traces + "Cache\\sub\\b.bin"));
+    TRun solve = RunCli("--json solve \"Hm Test Cache *\"");
+    ASSERT_EQ(0u, solve.Code) << solve.Err;
+    EXPECT_EQ(EffectLines(previewed), EffectLines(ParsedOrFail(solve)));
+    EXPECT_EQ(EffectLines(previewed).size(), 4u);  // two files, the subfolder, the folder
+    EXPECT_FALSE(Exists(Traces + "Cache"));
+    EXPECT_EQ(1, static_cast<int>(GetPrivateProfileIntA("Rule:Hm Test Cache *", "Solved", -1, InfoIni.c_str())));
+}
+
+TEST_F(CliTest, RulesSolveFoundAndPanicTakeOnlyTickedRulesWithoutWarning)
+{
+    TRuleFiles files;
+    const std::string& Traces = files.Traces;
+    TRun found = RunCli("--json solve --found");
+    ASSERT_EQ(0u, found.Code) << found.Err;
+    TJson document = ParsedOrFail(found);
+    std::vector<std::string> skipped;
+    for (const TJson& name : document["skipped"].Items)
+        skipped.push_back(name.Text);
+    EXPECT_TRUE(Contains(skipped, "Hm Test Logs *"));
+    EXPECT_TRUE(Contains(skipped, "Hm Test Risky *"));
+    EXPECT_TRUE(Contains(Classes(document["issues"]), "Hm Test Cache *"));
+    EXPECT_FALSE(Exists(Traces + "Cache\\a.bin"));
+    EXPECT_TRUE(Exists(Traces + "Logs\\c.log") && Exists(Traces + "Risky\\d.bin"));
+
+    // Named, a rule is solved whatever its tick or warning.
+    TRun named = RunCli("solve \"Hm Test Logs *\" \"Hm Test Risky *\"");
+    EXPECT_EQ(0u, named.Code) << named.Err;
+    EXPECT_FALSE(Exists(Traces + "Logs\\c.log") || Exists(Traces + "Risky\\d.bin"));
+    EXPECT_TRUE(Exists(Traces + "Logs\\keep.txt"));
+
+    files.PlantFile(Traces + "Logs\\c.log");
+    files.PlantFile(Traces + "Risky\\d.bin");
+    WritePrivateProfileStringA("Rule:Hm Test Logs *", "Ticked", "1", InfoIni.c_str());
+    TRun panic = RunCli("--json panic --yes");
+    ASSERT_EQ(0u, panic.Code) << panic.Err;
+    std::vector<std::string> solved = Classes(ParsedOrFail(panic)["issues"]);
+    EXPECT_TRUE(Contains(solved, "Hm Test Logs *"));
+    EXPECT_FALSE(Contains(solved, "Hm Test Risky *"));
+    EXPECT_FALSE(Exists(Traces + "Logs\\c.log"));
+    EXPECT_TRUE(Exists(Traces + "Risky\\d.bin"));
+}
+
 TEST_F(CliTest, ProgramFilesThatCannotBeReadOrWrittenExitThree)
 {
     const SeedPlan& nethood = Plant("TNethoodCache");

@@ -366,6 +366,13 @@ TEST_F(Rules, MalformedFileLeavesTheOtherIssuesAndEntries)
     ASSERT_EQ(issues.size(), 2u);
     EXPECT_STREQ(issues[1]->ClassName(), "Second");
     EXPECT_GE(messages.size(), 2u);
+
+    // A later file cannot take a name that is already there, in any letter case.
+    messages.clear();
+    AddRuleIssues("[second]\nFileKey1=%Temp%|x\n", "later.ini", System(), issues, messages);
+    EXPECT_EQ(issues.size(), 2u);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find("later.ini line 1: [second]"), std::string::npos) << messages[0];
 }
 
 }  // namespace
