@@ -262,7 +262,13 @@ TEST_F(CliTest, ListGivesEveryIssueInCatalogueOrder)
     TJson document = ParsedOrFail(json);
     const TJson& issues = document["issues"];
     ASSERT_GE(issues.Items.size(), 55u);
-    EXPECT_EQ(static_cast<long>(issues.Items.size()), std::count(text.Out.begin(), text.Out.end(), '\n'));
+    // One head line per issue; a rule (the install tree ships some) adds indented lines.
+    std::istringstream lines(text.Out);
+    std::string line;
+    long heads = 0;
+    while (std::getline(lines, line))
+        heads += line.compare(0, 6, "      ") != 0;
+    EXPECT_EQ(static_cast<long>(issues.Items.size()), heads);
     for (size_t i = 0; i < issues.Items.size(); ++i) {
         const TJson& issue = issues.Items[i];
         EXPECT_EQ(static_cast<double>(i + 1), issue["position"].Value);
