@@ -38,8 +38,7 @@ const char* const AboutPanic =
     "Panic button in the main window of Hushmark or press a Panic hot key, all such information is immediately "
     "deleted. No one can recover it. Please note that your private documents and files are not deleted during "
     "this process. Hushmark deletes only hidden information which different applications collect and store. "
-    "Warning: use Panic mode intelligently. It can cause some of your programs to work a bit unstable. "
-    "Of the cleaning rules, Panic mode solves only those that are ticked and carry no warning.";
+    "Warning: use Panic mode intelligently. It can cause some of your programs to work a bit unstable.";
 
 const char* const AboutSchedule =
     "You can make Hushmark to check your privacy and automatically clean-up all found privacy leaks on a regular "

@@ -67,6 +67,9 @@ class OurRules : public testing::TestWithParam<SeedPlan> {};
 
 }  // namespace
 
+// A failing row names its rule.
+void PrintTo(const SeedPlan& plan, std::ostream* out) { *out << plan.ClassName; }
+
 TEST(OurRuleFiles, EveryEntryLoadsWholeAndHasItsPlantedTraces)
 {
     const TLoaded& loaded = Loaded();
