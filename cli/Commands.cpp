@@ -52,7 +52,7 @@ private:
 bool RuleLeftToUser(const TScanner& scanner, const TPrivacyIssue& issue)
 {
     const TRuleIssue* rule = AsRule(issue);
-    return rule && (!rule->Warning().empty() || !RuleTicked(scanner.InfoFile, *rule));
+    return rule && (!rule->Warning().empty() || !RuleTicked(scanner, *rule));
 }
 
 TIssueRow RowOf(const TScanner& scanner, TPrivacyIssue& issue, int position)

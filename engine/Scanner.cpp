@@ -3,6 +3,7 @@
 #include "engine/Options.h"
 #include "engine/ScannerInit.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -42,13 +43,17 @@ void TScanner::Scan()
     if (elapsedMinutes > 15) {
         // One save for the whole reset; a failed save still raises out of the scan.
         InfoFile.BeginUpdate();
-        for (auto& issue : AllIssues)
-            if (InfoFile.ReadInteger(issue->FlagSection(), "Solved", 1) != 0)
+        for (auto& issue : AllIssues) {
+            // A rule without a mark gets none: thousands of rules must not each add a
+            // section to info.ini.
+            bool own = issue->FlagSection() != issue->ClassName();
+            if (ReadFlag(*issue, "Solved", own ? 0 : 1) != 0)
                 InfoFile.WriteInteger(issue->FlagSection(), "Solved", 0);
+        }
         InfoFile.EndUpdate();
     }
     for (auto& issue : AllIssues) {
-        bool solved = InfoFile.ReadInteger(issue->FlagSection(), "Solved", 0) == 1;
+        bool solved = ReadFlag(*issue, "Solved", 0) == 1;
         if (GuardedCheck(*issue) && !solved)
             FoundIssues.push_back(issue.get());
     }
@@ -66,6 +71,36 @@ const TPrivacyIssue* TScanner::FindIssue(const std::string& className) const
     }
     auto found = IssueIndex.find(className);
     return found == IssueIndex.end() ? nullptr : found->second;
+}
+
+bool TScanner::SectionMayExist(const std::string& section) const
+{
+    // A set of the headers, folded in ASCII, answers "absent" without a walk through
+    // every line; a name beyond ASCII is left to the INI store's own comparison.
+    auto fold = [](std::string text) {
+        for (char& c : text)
+            if (c >= 'a' && c <= 'z')
+                c = static_cast<char>(c - 'a' + 'A');
+        return text;
+    };
+    if (std::any_of(section.begin(), section.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; }))
+        return true;
+    const std::vector<std::string>& lines = InfoFile.Lines();
+    if (HeaderLineCount != lines.size() || HeaderFile != &lines) {
+        Headers.clear();
+        for (const std::string& line : lines)
+            if (line.size() >= 2 && line.front() == '[' && line.back() == ']')
+                Headers.insert(fold(line.substr(1, line.size() - 2)));
+        HeaderLineCount = lines.size();
+        HeaderFile = &lines;
+    }
+    return Headers.count(fold(section)) != 0;
+}
+
+int32_t TScanner::ReadFlag(const TPrivacyIssue& issue, const std::string& key, int32_t fallback) const
+{
+    std::string section = issue.FlagSection();
+    return SectionMayExist(section) ? InfoFile.ReadInteger(section, key, fallback) : fallback;
 }
 
 std::string TScanner::FlagSection(const std::string& className) const
@@ -103,7 +138,8 @@ int TScanner::GetIcon(const std::string& className) const
 
 bool TScanner::GetScheduleSolve(const std::string& className) const
 {
-    return InfoFile.ReadInteger(FlagSection(className), "ScheduleSolve", 0) == 1;
+    std::string section = FlagSection(className);
+    return SectionMayExist(section) && InfoFile.ReadInteger(section, "ScheduleSolve", 0) == 1;
 }
 
 void TScanner::SetScheduleSolve(const std::string& className, bool value)

@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 class TOptions;
@@ -32,6 +33,8 @@ public:
     std::string GetInfo(const std::string& className) const;
     int GetIcon(const std::string& className) const;
     bool GetScheduleSolve(const std::string& className) const;
+    // One flag of the issue from its own info.ini section.
+    int32_t ReadFlag(const TPrivacyIssue& issue, const std::string& key, int32_t fallback) const;
     void SetScheduleSolve(const std::string& className, bool value);
 
     TIniFile32 InfoFile;
@@ -43,10 +46,14 @@ public:
 private:
     const TPrivacyIssue* FindIssue(const std::string& className) const;
     std::string FlagSection(const std::string& className) const;
+    bool SectionMayExist(const std::string& section) const;
 
     TOptions& Options;
     mutable std::unordered_map<std::string, const TPrivacyIssue*> IssueIndex;
     mutable size_t IssueIndexSize = 0;
+    mutable std::unordered_set<std::string> Headers;
+    mutable size_t HeaderLineCount = 0;
+    mutable const void* HeaderFile = nullptr;
 };
 
 // Runs an issue operation, swallowing every error: a failed Check counts as not found.

@@ -26,7 +26,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
 
     static const TRuleVariables variables = {{"temp", {"C:\\Temp"}}, {"two", {"C:\\A", "D:\\B"}}, {"none", {}}};
-    static const TProtectedFolders protectedFolders = {{"C:\\Windows", "C:\\Users\\Ann"}, {"C:\\Users\\Ann\\Documents"}};
+    static const TProtectedFolders protectedFolders = [] {
+        TProtectedFolders folders;
+        folders.System = {"C:\\Windows", "C:\\Users\\Ann"};
+        folders.User = {"C:\\Users\\Ann\\Documents"};
+        SplitProtectedFolders(folders);
+        return folders;
+    }();
     std::string text = parts.size() > 1 ? parts[1] : parts[0].substr(0, 300);
     std::vector<std::string> expanded;
     std::string reason;

@@ -80,18 +80,36 @@ void MatchRuleFolders(const std::string& pattern, std::vector<std::string>& fold
     if (steps.empty() || HasWildcard(steps[0]))
         return;
     std::vector<std::string> current{steps[0] + "\\"};
-    for (size_t i = 1; i < steps.size() && !current.empty(); ++i) {
+    for (size_t i = 1; i < steps.size() && !current.empty();) {
         std::vector<std::string> next;
-        for (const std::string& folder : current) {
-            if (!HasWildcard(steps[i])) {
-                std::string path = Join(folder, steps[i]);
-                if (FolderToEnter(path))
+        if (!HasWildcard(steps[i])) {
+            // A run of plain steps costs one look-up when its end is missing (most rules
+            // find nothing); only an existing end has each step checked for a link.
+            size_t end = i;
+            while (end < steps.size() && !HasWildcard(steps[end]))
+                ++end;
+            for (const std::string& folder : current) {
+                std::string path = folder;
+                for (size_t k = i; k < end; ++k)
+                    path = Join(path, steps[k]);
+                if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES)
+                    continue;
+                std::string step = folder;
+                bool enterable = true;
+                for (size_t k = i; k < end && enterable; ++k) {
+                    step = Join(step, steps[k]);
+                    enterable = FolderToEnter(step);
+                }
+                if (enterable)
                     next.push_back(path);
-                continue;
             }
-            for (const TEntry& entry : ListEntries(folder))
-                if (entry.Folder && MatchesRulePattern(entry.Name, steps[i]))
-                    next.push_back(Join(folder, entry.Name));
+            i = end;
+        } else {
+            for (const std::string& folder : current)
+                for (const TEntry& entry : ListEntries(folder))
+                    if (entry.Folder && MatchesRulePattern(entry.Name, steps[i]))
+                        next.push_back(Join(folder, entry.Name));
+            ++i;
         }
         current.swap(next);
     }

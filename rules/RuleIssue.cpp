@@ -1,6 +1,6 @@
 #include "rules/RuleIssue.h"
 
-#include "engine/IniFiles32.h"
+#include "engine/Scanner.h"
 #include "primitives/Registry.h"
 #include "rules/RuleFiles.h"
 
@@ -225,6 +225,24 @@ void TRuleIssue::Prepare()
         case RuleKeyKind::ExcludeKey: break;
         }
     }
+    // Thousands of rules stay in memory: of the keys as read, only the deletion keys
+    // are shown later, by name and text.
+    std::vector<TRuleKey> shown;
+    for (const TRuleKey& key : Entry.Keys)
+        if (key.Kind == RuleKeyKind::FileKey || key.Kind == RuleKeyKind::RegKey) {
+            TRuleKey slim;
+            slim.Kind = key.Kind;
+            slim.Name = key.Name;
+            slim.Text = key.Text;
+            slim.Line = key.Line;
+            slim.Number = key.Number;
+            slim.Recurse = key.Recurse;
+            slim.RemoveSelf = key.RemoveSelf;
+            slim.HasValue = key.HasValue;
+            shown.push_back(std::move(slim));
+        }
+    Entry.Keys.swap(shown);
+    Entry.Refused.shrink_to_fit();
 }
 
 std::string TRuleIssue::Title() const
@@ -265,13 +283,9 @@ bool TRuleIssue::OwnText(TIssueText& text) const
     return true;
 }
 
-std::vector<TRuleKey> TRuleIssue::DeletionKeys() const
+const std::vector<TRuleKey>& TRuleIssue::DeletionKeys() const
 {
-    std::vector<TRuleKey> keys;
-    for (const TRuleKey& key : Entry.Keys)
-        if (key.Kind == RuleKeyKind::FileKey || key.Kind == RuleKeyKind::RegKey)
-            keys.push_back(key);
-    return keys;
+    return Entry.Keys;
 }
 
 bool TRuleIssue::Applies() const
@@ -372,14 +386,14 @@ void TRuleIssue::Solve()
     }
 }
 
-bool RuleTicked(const TIniFile32& info, const TRuleIssue& rule)
+bool RuleTicked(const TScanner& scanner, const TRuleIssue& rule)
 {
-    return info.ReadInteger(rule.FlagSection(), "Ticked", rule.Default() ? 1 : 0) == 1;
+    return scanner.ReadFlag(rule, "Ticked", rule.Default() ? 1 : 0) == 1;
 }
 
-void SetRuleTicked(TIniFile32& info, const TRuleIssue& rule, bool ticked)
+void SetRuleTicked(TScanner& scanner, const TRuleIssue& rule, bool ticked)
 {
-    info.WriteInteger(rule.FlagSection(), "Ticked", ticked ? 1 : 0);
+    scanner.InfoFile.WriteInteger(rule.FlagSection(), "Ticked", ticked ? 1 : 0);
 }
 
 const TRuleIssue* AsRule(const TPrivacyIssue& issue)

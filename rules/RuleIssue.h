@@ -38,7 +38,9 @@ public:
     bool Default() const { return Entry.Default; }
     const std::string& Source() const { return SourceName; }
     const std::vector<TRuleRefusal>& Refused() const { return Entry.Refused; }
-    std::vector<TRuleKey> DeletionKeys() const;
+    // Name, Text (as written), Line, Number and the flags of each; the taken-apart
+    // fields are not kept.
+    const std::vector<TRuleKey>& DeletionKeys() const;
     // DetectOS and at least one detection key (when there are any) hold here.
     bool Applies() const;
 
@@ -76,8 +78,8 @@ private:
 };
 
 // Rules start unticked unless Default=True; the user's tick is kept in info.ini.
-class TIniFile32;
-bool RuleTicked(const TIniFile32& info, const TRuleIssue& rule);
-void SetRuleTicked(TIniFile32& info, const TRuleIssue& rule, bool ticked);
+class TScanner;
+bool RuleTicked(const TScanner& scanner, const TRuleIssue& rule);
+void SetRuleTicked(TScanner& scanner, const TRuleIssue& rule, bool ticked);
 // The rule behind an issue, or null for a catalogue issue.
 const TRuleIssue* AsRule(const TPrivacyIssue& issue);

@@ -217,22 +217,46 @@ bool FolderPatternMatches(const std::string& pattern, const std::string& folder)
     return StepsMatch(FolderSteps(pattern), FolderSteps(folder), true);
 }
 
+void SplitProtectedFolders(TProtectedFolders& folders)
+{
+    folders.SystemSteps.clear();
+    folders.UserSteps.clear();
+    for (const std::string& folder : folders.System)
+        folders.SystemSteps.push_back(FolderSteps(folder));
+    for (const std::string& folder : folders.User)
+        folders.UserSteps.push_back(FolderSteps(folder));
+}
+
 std::string RefuseFileKey(const std::string& folder, const std::vector<std::string>& patterns, bool recurse,
                           const TProtectedFolders& protectedFolders)
 {
     bool everyName = std::any_of(patterns.begin(), patterns.end(), PatternMatchesEveryName);
     bool programType = std::any_of(patterns.begin(), patterns.end(), PatternNamesProgramType);
+    bool broad = recurse || everyName || programType;
+    if (!broad)
+        return "";
+    TProtectedFolders split;
+    const TProtectedFolders* folders = &protectedFolders;
+    if (protectedFolders.SystemSteps.size() != protectedFolders.System.size() ||
+        protectedFolders.UserSteps.size() != protectedFolders.User.size()) {
+        split = protectedFolders;
+        SplitProtectedFolders(split);
+        folders = &split;
+    }
+    std::vector<std::string> steps = FolderSteps(folder);
     std::string what = recurse ? "recurses" : everyName ? "matches every name" : "names program files";
-    bool root = IsDriveRoot(folder) || FolderSteps(folder).size() == 1;
-    auto system = std::find_if(protectedFolders.System.begin(), protectedFolders.System.end(),
-                               [&](const std::string& p) { return FolderPatternCovers(folder, p); });
-    if ((root || system != protectedFolders.System.end()) && (recurse || everyName || programType))
-        return "folder " + (root ? std::string("is a drive root") : "covers the protected folder " + *system) +
-               " and the key " + what;
-    auto user = std::find_if(protectedFolders.User.begin(), protectedFolders.User.end(),
-                             [&](const std::string& p) { return FolderPatternMatches(folder, p); });
-    if (user != protectedFolders.User.end() && (recurse || everyName))
-        return "folder is the user folder " + *user + " and the key " + (recurse ? "recurses" : "matches every name");
+    bool root = IsDriveRoot(folder) || steps.size() == 1;
+    if (root)
+        return "folder is a drive root and the key " + what;
+    for (size_t i = 0; i < folders->System.size(); ++i)
+        if (StepsMatch(steps, folders->SystemSteps[i], false))
+            return "folder covers the protected folder " + folders->System[i] + " and the key " + what;
+    if (!recurse && !everyName)
+        return "";
+    for (size_t i = 0; i < folders->User.size(); ++i)
+        if (StepsMatch(steps, folders->UserSteps[i], true))
+            return "folder is the user folder " + folders->User[i] + " and the key " +
+                   (recurse ? "recurses" : "matches every name");
     return "";
 }
 

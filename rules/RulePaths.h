@@ -39,7 +39,10 @@ bool FolderPatternMatches(const std::string& pattern, const std::string& folder)
 struct TProtectedFolders {
     std::vector<std::string> System;  // Windows and its system folders, Program Files, Users root, profile
     std::vector<std::string> User;    // Documents, Desktop, ... the AppData roots, ProgramData
+    // Their steps, split once (SplitProtectedFolders): thousands of keys are tested.
+    std::vector<std::vector<std::string>> SystemSteps, UserSteps;
 };
+void SplitProtectedFolders(TProtectedFolders& folders);
 
 // Why a file key on this normal folder is refused; empty when it may run.
 std::string RefuseFileKey(const std::string& folder, const std::vector<std::string>& patterns, bool recurse,

@@ -131,6 +131,8 @@ TRuleSystem ReadRuleSystem()
         }
     }
 
+    SplitProtectedFolders(system.Protected);
+
     OSVERSIONINFOA info = {};
     info.dwOSVersionInfoSize = sizeof info;
     if (GetVersionExA(&info))

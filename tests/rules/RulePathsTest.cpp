@@ -19,9 +19,11 @@ TRuleVariables Variables()
 
 TProtectedFolders Protected()
 {
-    return {{"C:\\Windows", "C:\\Windows\\System32", "C:\\Program Files", "C:\\Program Files (x86)", "C:\\Users",
-             "C:\\Users\\Ann"},
-            {"C:\\Users\\Ann\\Documents", "C:\\Users\\Ann\\AppData", "C:\\Users\\Ann\\AppData\\Local"}};
+    TProtectedFolders folders;
+    folders.System = {"C:\\Windows", "C:\\Windows\\System32", "C:\\Program Files", "C:\\Program Files (x86)",
+                      "C:\\Users", "C:\\Users\\Ann"};
+    folders.User = {"C:\\Users\\Ann\\Documents", "C:\\Users\\Ann\\AppData", "C:\\Users\\Ann\\AppData\\Local"};
+    return folders;
 }
 
 std::string Folder(const std::string& text)
