@@ -70,19 +70,19 @@ std::string RowFullTitle(const TScanner& scanner, const TPrivacyIssue& issue)
 bool FirstTick(const TScanner& scanner, const TPrivacyIssue& issue)
 {
     const TRuleIssue* rule = AsRule(issue);
-    return rule ? RuleTicked(scanner.InfoFile, *rule) : !issue.DefaultUnchecked;
+    return rule ? RuleTicked(scanner, *rule) : !issue.DefaultUnchecked;
 }
 
 void RememberTick(TScanner& scanner, const TPrivacyIssue& issue)
 {
     if (const TRuleIssue* rule = AsRule(issue))
-        SetRuleTicked(scanner.InfoFile, *rule, issue.Ticked);
+        SetRuleTicked(scanner, *rule, issue.Ticked);
 }
 
 bool TakesPartInPanic(const TScanner& scanner, const TPrivacyIssue& issue)
 {
     const TRuleIssue* rule = AsRule(issue);
-    return !rule || (rule->Warning().empty() && RuleTicked(scanner.InfoFile, *rule));
+    return !rule || (rule->Warning().empty() && RuleTicked(scanner, *rule));
 }
 
 std::string SolveQuestion(const TScanner& scanner, const TPrivacyIssue& issue)
