@@ -121,10 +121,28 @@ std::string ShortRulePath(const std::string& path)
 
 std::string DescribeRule(const std::vector<TRuleKey>& deletionKeys, const std::string& warning, size_t maxLength)
 {
-    std::vector<TClause> clauses;
-    for (const TRuleKey& key : deletionKeys) {
-        if (key.Kind != RuleKeyKind::FileKey && key.Kind != RuleKeyKind::RegKey)
+    // The issue keeps a key as written; its parts are taken again from the text.
+    std::vector<TRuleKey> keys;
+    for (const TRuleKey& written : deletionKeys) {
+        if (written.Kind != RuleKeyKind::FileKey && written.Kind != RuleKeyKind::RegKey)
             continue;
+        keys.push_back(written);
+        TRuleKey& key = keys.back();
+        if (!key.Folder.empty() || key.Text.empty())
+            continue;
+        const std::vector<std::string> fields = SplitRuleFields(key.Text, '|');
+        if (fields.empty())
+            continue;
+        key.Folder = fields[0];
+        if (key.Kind == RuleKeyKind::RegKey) {
+            key.HasValue = fields.size() > 1;
+            key.Value = key.HasValue ? fields[1] : std::string();
+        } else if (fields.size() > 1) {
+            key.Patterns = SplitRuleFields(fields[1], ';');
+        }
+    }
+    std::vector<TClause> clauses;
+    for (const TRuleKey& key : keys) {
         std::string parent, leaf;
         if (key.Kind == RuleKeyKind::RegKey && key.HasValue) {
             parent = key.Folder;
