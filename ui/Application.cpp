@@ -3,6 +3,8 @@
 #include "engine/Options.h"
 #include "engine/ProgramFolder.h"
 #include "engine/Scanner.h"
+#include "engine/ScannerInit.h"
+#include "rules/RuleLoader.h"
 #include "ui/HelpEngine.h"
 #include "ui/Icons.h"
 
@@ -47,7 +49,24 @@ TApplication::~TApplication() = default;
 void TApplication::Start(HWND mainWindow)
 {
     MainWindow = mainWindow;
-    FScanner = std::make_unique<TScanner>(SettingsFolder() + "info.ini", FOptions, FFolder + "info.ini");
+    // The rules of winapp2.ini and rules\ follow the catalogue, so that every window
+    // and the scheduler treat them as issues. What could not be read is said once, and
+    // never stops the start.
+    FScanner = std::make_unique<TScanner>(
+        SettingsFolder() + "info.ini", FOptions,
+        [this](TIssueList& issues) {
+            CreateAllIssues(issues);
+            LoadRuleIssues(FFolder, issues, RuleMessages);
+        },
+        FFolder + "info.ini");
+    if (!RuleMessages.empty()) {
+        std::string text = "Some cleaning rules could not be used:";
+        for (size_t i = 0; i < RuleMessages.size() && i < 5; ++i)
+            text += "\n" + RuleMessages[i].substr(0, 200);
+        if (RuleMessages.size() > 5)
+            text += "\n... " + std::to_string(RuleMessages.size()) + " messages in all; hushmark-cli list shows them.";
+        Inform(text.c_str());
+    }
     IconsLoad(FFolder);
     HelpFile = AbsolutePath(FFolder + "Help\\Help.chm");
     HelpEngine = std::make_unique<THelpEngine>();

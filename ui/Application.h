@@ -6,6 +6,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <vector>
 
 class TOptions;
 class TScanner;
@@ -36,6 +37,9 @@ public:
     void CloseHelp() const;
     // Asks to restart Windows and does it.
     void Restart() const;
+
+    // Rule files that could not be read, and what their reader reported outside entries.
+    std::vector<std::string> RuleMessages;
 
     // The found issues that are risky to solve (unticked by default).
     int DangerousCount = 0;

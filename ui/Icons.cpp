@@ -16,7 +16,9 @@ const char* const IconFiles[] = {
     "msn",         "netscape", "office",      "opera",        "other",       "quick_time",  "registry",
     "trash",       "windows",  "wmp",         "shareaza",     "donkey",      "photoshop6",  "photoshop7",
     "photoshopCS", "photoshopCS2", "mozilla", "thunderbird",  "acdsee",      "cuteftp",     "divx",
-    "winamp",      "winrar",   "zonealarm",   "netcaptor",    "outlook"};
+    "winamp",      "winrar",   "zonealarm",   "netcaptor",    "outlook",
+    // The categories of rules (FirstRuleIcon on).
+    "rule_browsers", "rule_internet", "rule_multimedia", "rule_utilities", "rule_applications", "rule_games"};
 const int TableSize = sizeof IconFiles / sizeof IconFiles[0];
 
 // Blacks out the see-through pixels of the image and returns the mask that keeps them:

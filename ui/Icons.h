@@ -12,12 +12,16 @@ struct TIcon {
 };
 
 // Indexed by an issue's "Icon" number; one slot per file in the icons folder, and never
-// fewer than the table's 33, so that every number of the table has its slot.
+// fewer than the table's 39, so that every number of the table has its slot.
 extern std::vector<TIcon> IconTable;
 extern TPicture CheckedImage, UncheckedImage;
 
 // Number of the icon drawn for a number without an image of its own ("other").
 const int OtherIcon = 11;
+const int WindowsIcon = 15;
+// The catalogue's icons are 0 to 32; the rules' categories follow, in this order.
+enum { FirstRuleIcon = 33, RuleBrowsersIcon = FirstRuleIcon, RuleInternetIcon, RuleMultimediaIcon, RuleUtilitiesIcon,
+       RuleApplicationsIcon, RuleGamesIcon };
 
 // Fills IconTable, CheckedImage and UncheckedImage from icons\ beside the program. A
 // missing or refused file is reported in the standard error box and ends the loading;

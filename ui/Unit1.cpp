@@ -6,6 +6,7 @@
 #include "engine/SolveOutcome.h"
 #include "primitives/Errors.h"
 #include "ui/MeterLevel.h"
+#include "ui/RuleRows.h"
 #include "ui/Resource.h"
 #include "ui/ScheduleThreads.h"
 #include "ui/SkinLayout.h"
@@ -256,7 +257,7 @@ void TMainForm::scanClick()
         FApp.Scanner().Scan();
         FApp.DangerousCount = 0;
         for (TPrivacyIssue* issue : FApp.Scanner().FoundIssues) {
-            issue->Ticked = !issue->DefaultUnchecked;
+            issue->Ticked = FirstTick(FApp.Scanner(), *issue);
             if (issue->DefaultUnchecked)
                 ++FApp.DangerousCount;
         }
@@ -467,9 +468,9 @@ void TMainForm::PanicRun()
         HCURSOR cursor = SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
         RestartRequired = false;
         TScanner& scanner = FApp.Scanner();
-        CheckThenSolve(scanner.AllIssues, nullptr, [&](TPrivacyIssue& issue) {
-            tally.Add(SolveAndRecheck(issue), scanner.GetTitle(issue.ClassName()));
-        });
+        CheckThenSolve(
+            scanner.AllIssues, [&](const TPrivacyIssue& issue) { return TakesPartInPanic(scanner, issue); },
+            [&](TPrivacyIssue& issue) { tally.Add(SolveAndRecheck(issue), scanner.GetTitle(issue.ClassName())); });
         SetCursor(cursor);
     }
     // What is left, before any restart question: a restart does not free a file in use.

@@ -6,9 +6,11 @@
 #include "primitives/Errors.h"
 #include "ui/Application.h"
 #include "ui/Keyboard.h"
+#include "ui/RuleRows.h"
 #include "ui/Schedule.h"
 #include "ui/SkinnedForm.h"
 
+#include <algorithm>
 #include <commctrl.h>
 #include <shellapi.h>
 
@@ -91,14 +93,14 @@ void StorePosition(HWND list, uint8_t& field)
         field = static_cast<uint8_t>(index);
 }
 
-// Each row of the scheduled list keeps the index of its issue in the low word of its data.
+// Each row of the scheduled list keeps the index of its issue in the low bits of its data.
 template <class Visit>
 void ForEachScheduledRow(HWND items, const TIssueList& issues, Visit visit)
 {
     const int rows = static_cast<int>(SendMessageA(items, LB_GETCOUNT, 0, 0));
     for (int row = 0; row < rows; ++row) {
         const LPARAM data = SendMessageA(items, LB_GETITEMDATA, static_cast<WPARAM>(row), 0);
-        const size_t index = static_cast<size_t>(data & 0xFFFF);
+        const size_t index = static_cast<size_t>(data & ScheduledIndex);
         if (index < issues.size())
             visit(row, data, index, issues[index]->ClassName());
     }
@@ -262,9 +264,13 @@ void TOptionsForm::FormCreate()
 
     HWND items = Item(IDC_OPT_SCHEDULEDITEMS);
     const TIssueList& issues = App.Scanner().AllIssues;
-    for (size_t i = 0; i < issues.size(); ++i) {
-        const std::string title = App.Scanner().GetTitle(issues[i]->ClassName());
-        const LRESULT row = SendMessageA(items, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(title.c_str()));
+    // The catalogue in the list's order of titles; the rules after it, in the order of
+    // their files (an inserted row is not sorted).
+    for (size_t i = 0; i < issues.size() && static_cast<LPARAM>(i) <= ScheduledIndex; ++i) {
+        const bool rule = !RowCategory(*issues[i]).empty();
+        const std::string title = RowFullTitle(App.Scanner(), *issues[i]);
+        const LRESULT row = SendMessageA(items, rule ? LB_INSERTSTRING : LB_ADDSTRING, rule ? static_cast<WPARAM>(-1) : 0,
+                                         reinterpret_cast<LPARAM>(title.c_str()));
         if (row >= 0)
             SendMessageA(items, LB_SETITEMDATA, static_cast<WPARAM>(row), static_cast<LPARAM>(i));
     }
@@ -618,7 +624,24 @@ void TOptionsForm::DrawScheduledItem(const DRAWITEMSTRUCT& item) const
     SetBkMode(item.hDC, TRANSPARENT);
     SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
     text.left += 2;
-    DrawTextA(item.hDC, title, -1, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+    // A rule's row shows its category in blue where the row is not selected.
+    const size_t index = static_cast<size_t>(item.itemData & ScheduledIndex);
+    const TIssueList& issues = App.Scanner().AllIssues;
+    std::string category, part;
+    if (index < issues.size())
+        RowTitleParts(App.Scanner(), *issues[index], category, part);
+    const char* rest = title;
+    if (!category.empty() && category + part == title) {
+        if (!selected)
+            SetTextColor(item.hDC, RGB(0x1F, 0x5F, 0xB0));
+        RECT measured = text;
+        DrawTextA(item.hDC, category.c_str(), -1, &measured, DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
+        DrawTextA(item.hDC, category.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+        text.left = std::min(measured.right, text.right);
+        SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+        rest = title + category.size();
+    }
+    DrawTextA(item.hDC, rest, -1, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
     if (item.itemState & ODS_FOCUS)
         DrawFocusRect(item.hDC, &text);
 }

@@ -76,7 +76,9 @@ enum {
 };
 
 // A row of the scheduled-checks list keeps its issue's index and its tick in the item data.
-const LPARAM ScheduledTick = 0x10000;
+const LPARAM ScheduledTick = 0x40000000;
+// The rest of a row's data: the index of its issue, rules included.
+const LPARAM ScheduledIndex = ScheduledTick - 1;
 
 extern const char* const ProductAddress;
 extern const char* const SupportMail;

@@ -6,6 +6,7 @@
 #include "primitives/WholeFiles.h"
 #include "ui/Application.h"
 #include "ui/Icons.h"
+#include "ui/RuleRows.h"
 #include "ui/SkinLayout.h"
 #include "ui/SkinnedForm.h"
 #include "ui/Wrapping.h"
@@ -21,6 +22,7 @@
 
 const char* const TResultsForm::ClassName = "THushmarkResults";
 const char* const ResultsHelpTopic = "::/Source\\Quick start\\Solving privacy leaks.htm";
+const char* const RulesHelpTopic = "::/Source\\Quick start\\Cleaning rules.htm";
 
 namespace {
 
@@ -31,6 +33,9 @@ const int MaxRowHeight = 255;
 // Posted to itself on a double click, so that solving runs after the list box has
 // finished with the click.
 const UINT WM_SOLVE_SELECTED = WM_APP + 20;
+
+// The colour of a rule's category before its title.
+const COLORREF CategoryColour = RGB(0x1F, 0x5F, 0xB0);
 
 HFONT ListFontOf(bool bold) { return MakeFont(-11, bold ? FW_BOLD : FW_NORMAL, "MS Sans Serif"); }
 
@@ -113,6 +118,8 @@ void TResultsForm::Create()
     AppendMenuA(OutputPopup, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(OutputPopup, MF_STRING, IDM_RESULTS_EXPORT, "Export...");
     AppendMenuA(OutputPopup, MF_STRING, IDM_RESULTS_CLEAR_LIST, "Clear List");
+    AppendMenuA(OutputPopup, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(OutputPopup, MF_STRING, IDM_RESULTS_RULES_HELP, "About Cleaning Rules");
 
     Tips = CreateHintTips(Handle());
     AddHint(solve_all, "Solves all checked problems");
@@ -177,7 +184,7 @@ int TResultsForm::FittingWrapWidth() const
     const TScanner& scanner = App.Scanner();
     std::vector<std::string> texts;
     for (const TPrivacyIssue* issue : scanner.FoundIssues)
-        texts.push_back(scanner.GetInfo(issue->ClassName()));
+        texts.push_back(RowInfo(scanner, *issue));
     HDC dc = GetDC(Output);
     HGDIOBJ old = SelectObject(dc, ListFont);
     const auto fits = [&](int width) {
@@ -206,7 +213,7 @@ void TResultsForm::Fill()
     SendMessageA(Output, WM_SETREDRAW, FALSE, 0);
     SendMessageA(Output, LB_RESETCONTENT, 0, 0);
     for (TPrivacyIssue* issue : scanner.FoundIssues)
-        SendMessageA(Output, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(scanner.GetTitle(issue->ClassName()).c_str()));
+        SendMessageA(Output, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(RowFullTitle(scanner, *issue).c_str()));
     SendMessageA(Output, WM_SETREDRAW, TRUE, 0);
     ColourFromLastRow();
     InvalidateRect(Output, nullptr, TRUE);
@@ -258,7 +265,7 @@ void TResultsForm::OutputMeasureItem(MEASUREITEMSTRUCT& item) const
     int lines = 1;
     if (item.itemID < scanner.FoundIssues.size()) {
         const TPrivacyIssue* issue = scanner.FoundIssues[item.itemID];
-        lines = GetPartOfStrCount(scanner.GetInfo(issue->ClassName()), DrawWrapWidth) + (LeftLines.count(issue) ? 1 : 0);
+        lines = GetPartOfStrCount(RowInfo(scanner, *issue), DrawWrapWidth) + (LeftLines.count(issue) ? 1 : 0);
     }
     item.itemHeight = static_cast<UINT>(std::min(lines * 2 * FontHeight + 22, MaxRowHeight));
 }
@@ -291,15 +298,28 @@ void TResultsForm::OutputDrawItem(const DRAWITEMSTRUCT& item) const
     SetBkMode(dc, TRANSPARENT);
 
     DrawOpaque(dc, issue.Ticked ? CheckedImage : UncheckedImage, left + 5, middle - 7);
-    DrawIssueIcon(dc, scanner.GetIcon(name), left + 31, middle - 18);
+    DrawIssueIcon(dc, RowIcon(scanner, issue), left + 31, middle - 18);
 
     HGDIOBJ oldFont = SelectObject(dc, TitleFont);
-    // A title wider than the row ends in an ellipsis rather than in the middle of a word.
-    const std::string title = scanner.GetTitle(name);
     RECT titleBox = {left + 76, top + 5, box.right - 4, top + 5 + FontHeight};
+    // A rule's category in its own colour, so that "Google Chrome" and "Windows" entries
+    // tell themselves apart; it takes at most half the row.
+    std::string category, title;
+    RowTitleParts(scanner, issue, category, title);
+    if (!category.empty()) {
+        RECT categoryBox = titleBox;
+        categoryBox.right = titleBox.left + (titleBox.right - titleBox.left) / 2;
+        SetTextColor(dc, CategoryColour);
+        DrawTextA(dc, category.c_str(), -1, &categoryBox, DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+        RECT measured = categoryBox;
+        DrawTextA(dc, category.c_str(), -1, &measured, DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
+        titleBox.left = std::min(measured.right, categoryBox.right);
+        SetTextColor(dc, RGB(0, 0, 0));
+    }
+    // A title wider than the row ends in an ellipsis rather than in the middle of a word.
     DrawTextA(dc, title.c_str(), -1, &titleBox, DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
     SelectObject(dc, ListFont);
-    const std::vector<std::string> lines = WrapDescription(scanner.GetInfo(name), DrawWrapWidth);
+    const std::vector<std::string> lines = WrapDescription(RowInfo(scanner, issue), DrawWrapWidth);
     for (size_t i = 1; i <= lines.size(); ++i)
         TextAt(dc, left + (i == 1 ? 70 : 72), top + FontHeight + static_cast<int>(i) * FontHeight, lines[i - 1]);
     const auto remaining = LeftLines.find(&issue);
@@ -322,8 +342,12 @@ void TResultsForm::OutputMouseDown(UINT message, int x, int y)
         if (selected < 0)
             return;
         // The tick box column, or a second click on the same row.
-        if (static_cast<size_t>(selected) < found.size() && (selected == LastClicked || (x >= 5 && x <= 17)))
+        if (static_cast<size_t>(selected) < found.size() && (selected == LastClicked || (x >= 5 && x <= 17))) {
             found[selected]->Ticked = !found[selected]->Ticked;
+            // A rule keeps the user's tick for the next scans and runs.
+            std::lock_guard<std::mutex> running(App.RunLock);
+            RememberTick(App.Scanner(), *found[selected]);
+        }
     } else if (message == WM_RBUTTONDOWN) {
         // So that the pop-up menu acts on the row under the pointer.
         const LRESULT hit = SendMessageA(Output, LB_ITEMFROMPOINT, 0, MAKELPARAM(x, y));
@@ -366,8 +390,7 @@ bool TResultsForm::SolveOneRealProc(int index)
     TPrivacyIssue& issue = *scanner.FoundIssues[index];
     const std::string name = issue.ClassName();
     if (issue.DefaultUnchecked) {
-        const std::string text = "Are you sure to clean up privacy leaks in " + scanner.GetTitle(name) +
-                                 "? It can contain some important information you may need.";
+        const std::string text = SolveQuestion(scanner, issue);
         // The question belongs to the main window; this one takes no clicks meanwhile,
         // so that the list cannot change under a solving run.
         EnableWindow(Handle(), FALSE);
@@ -401,7 +424,7 @@ bool TResultsForm::SolveOneRealProc(int index)
         scanner.FoundIssues.erase(scanner.FoundIssues.begin() + index);
         SendMessageA(Output, LB_DELETESTRING, index, 0);
         try {
-            scanner.InfoFile.WriteInteger(name, "Solved", 1);
+            scanner.InfoFile.WriteInteger(issue.FlagSection(), "Solved", 1);
         } catch (const std::exception& error) {
             // The mark stays in memory; the run goes on and the error is shown at its end.
             if (SaveError.empty())
@@ -479,7 +502,7 @@ void TResultsForm::ExportTo(const std::string& path) const
     const TScanner& scanner = App.Scanner();
     std::string text = "Hushmark exported problems list\r\n\r\n";
     for (const TPrivacyIssue* issue : scanner.FoundIssues)
-        text += scanner.GetTitle(issue->ClassName()) + " -- " + scanner.GetInfo(issue->ClassName()) + "\r\n\r\n";
+        text += RowFullTitle(scanner, *issue) + " -- " + RowInfo(scanner, *issue) + "\r\n\r\n";
     SaveFileReplacing(path, text);
 }
 
@@ -637,6 +660,9 @@ LRESULT TResultsForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         case IDM_RESULTS_CLEAR_LIST:
             ClearList();
+            return 0;
+        case IDM_RESULTS_RULES_HELP:
+            App.ShowHelp(Handle(), RulesHelpTopic);
             return 0;
         case IDC_RESULTS_EXIT:
             ShowWindow(Handle(), SW_HIDE);

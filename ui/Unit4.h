@@ -35,9 +35,11 @@ enum {
     IDM_RESULTS_SOLVE_ALL,
     IDM_RESULTS_EXPORT,
     IDM_RESULTS_CLEAR_LIST,
+    IDM_RESULTS_RULES_HELP,
 };
 
 extern const char* const ResultsHelpTopic;
+extern const char* const RulesHelpTopic;
 
 class TResultsForm : public TWindow {
 public:

@@ -263,7 +263,13 @@ TEST_F(CliTest, ListGivesEveryIssueInCatalogueOrder)
     TJson document = ParsedOrFail(json);
     const TJson& issues = document["issues"];
     ASSERT_GE(issues.Items.size(), 55u);
-    EXPECT_EQ(static_cast<long>(issues.Items.size()), std::count(text.Out.begin(), text.Out.end(), '\n'));
+    // One head line per issue; a rule (the install tree ships some) adds indented lines.
+    std::istringstream lines(text.Out);
+    std::string line;
+    long heads = 0;
+    while (std::getline(lines, line))
+        heads += line.compare(0, 6, "      ") != 0;
+    EXPECT_EQ(static_cast<long>(issues.Items.size()), heads);
     for (size_t i = 0; i < issues.Items.size(); ++i) {
         const TJson& issue = issues.Items[i];
         EXPECT_EQ(static_cast<double>(i + 1), issue["position"].Value);
@@ -446,11 +452,17 @@ TEST_F(CliTest, RulesListShowsRulesAfterTheCatalogueWithSourceCategoryAndRefusal
     // error of the run.
     TJson document = ParsedOrFail(run);
     const std::vector<TJson>& issues = document["issues"].Items;
-    ASSERT_EQ(issues.size(), 382u + 5u);
+    // The install tree's own rules files load among the test's, in name order.
+    ASSERT_GE(issues.size(), 382u + 5u);
     EXPECT_EQ(issues[0]["class"].Text, "TTempFolder");
     std::vector<std::string> rules;
+    size_t zz = 0;
     for (size_t i = 382; i < issues.size(); ++i) {
-        rules.push_back(issues[i]["class"].Text);
+        const std::string& name = issues[i]["class"].Text;
+        if (name.compare(0, 8, "Hm Test ") == 0)
+            rules.push_back(name);
+        if (name == "Hm Test ZZ")
+            zz = i;
         EXPECT_EQ(static_cast<size_t>(issues[i]["position"].Value), i + 1);
     }
     EXPECT_EQ(rules, (std::vector<std::string>{"Hm Test Cache *", "Hm Test Logs *", "Hm Test Risky *", "Hm Test AA",
@@ -462,8 +474,9 @@ TEST_F(CliTest, RulesListShowsRulesAfterTheCatalogueWithSourceCategoryAndRefusal
     ASSERT_EQ(cache["refused"].Items.size(), 1u);
     EXPECT_EQ(cache["refused"].Items[0]["key"].Text, "FileKey2");
     EXPECT_NE(std::string::npos, cache["refused"].Items[0]["reason"].Text.find("%Nothing%"));
-    EXPECT_EQ(issues[386]["source"].Text, "rules\\zz.ini");
-    EXPECT_EQ(issues[386]["category"].Text, "Games");
+    ASSERT_GT(zz, 0u);
+    EXPECT_EQ(issues[zz]["source"].Text, "rules\\zz.ini");
+    EXPECT_EQ(issues[zz]["category"].Text, "Games");
     EXPECT_FALSE(issues[0].Has("source"));
 
     TRun without = RunCli("--json --no-rules list");

@@ -76,6 +76,18 @@ LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     return static_cast<LRESULT>(result);
 }
 
+std::string ListText(HWND list, int index)
+{
+    // Wide: Wine hands a list box's text to another process in UTF-16 even when asked
+    // in ANSI, overrunning an ANSI buffer. The buffer is generous for the same reason.
+    std::vector<wchar_t> wide(4096, L'\0');
+    if (SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(wide.data())) == LB_ERR)
+        return std::string();
+    char text[4096] = {};
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), -1, text, sizeof text - 1, nullptr, nullptr);
+    return text;
+}
+
 bool Responds(HWND window, int milliseconds)
 {
     DWORD_PTR result = 0;

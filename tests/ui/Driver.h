@@ -18,6 +18,8 @@ std::string Text(HWND window);
 // Asked of the control itself: WM_GETTEXT is carried across processes, GetWindowText is not.
 std::string SentText(HWND window);
 LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+// The text of a row of another process's list box.
+std::string ListText(HWND list, int index);
 // The window handles every message posted to it before; false when it stays busy.
 bool Responds(HWND window, int milliseconds);
 

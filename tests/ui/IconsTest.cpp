@@ -40,7 +40,9 @@ const char* const Files[] = {"acro_reader", "aol", "avant", "firefox", "icq", "i
                              "office", "opera", "other", "quick_time", "registry", "trash", "windows", "wmp",
                              "shareaza", "donkey", "photoshop6", "photoshop7", "photoshopCS", "photoshopCS2",
                              "mozilla", "thunderbird", "acdsee", "cuteftp", "divx", "winamp", "winrar", "zonealarm",
-                             "netcaptor", "outlook"};
+                             "netcaptor", "outlook", "rule_browsers", "rule_internet", "rule_multimedia",
+                             "rule_utilities", "rule_applications", "rule_games"};
+const int FileCount = sizeof Files / sizeof Files[0];
 
 // A page of 8 x 8 pixels in the page colour, and what is drawn on it.
 class Canvas {
@@ -82,7 +84,7 @@ protected:
     {
         Folder = MakeScratchFolder("icons");
         CreateDirectoryA((Folder + "icons").c_str(), nullptr);
-        for (int i = 0; i < 33; ++i)
+        for (int i = 0; i < FileCount; ++i)
             WriteTextFile(Folder + "icons\\" + Files[i] + ".tga", Tga(IconColour(i)));
         WriteTextFile(Folder + "icons\\checked.tga", Tga(RGB(0, 0, 0)));
         WriteTextFile(Folder + "icons\\unchecked.tga", Tga(RGB(255, 255, 255)));
@@ -98,10 +100,10 @@ std::string Icons::Folder;
 
 TEST_F(Icons, OneSlotPerFileTheTableLoaded)
 {
-    ASSERT_EQ(IconTable.size(), 38u);
-    for (int i = 0; i < 33; ++i)
+    ASSERT_EQ(IconTable.size(), FileCount + 5u);
+    for (int i = 0; i < FileCount; ++i)
         EXPECT_FALSE(IconTable[i].Image.Empty()) << Files[i];
-    for (size_t i = 33; i < IconTable.size(); ++i)
+    for (size_t i = FileCount; i < IconTable.size(); ++i)
         EXPECT_TRUE(IconTable[i].Image.Empty());
     EXPECT_FALSE(CheckedImage.Empty());
     EXPECT_FALSE(UncheckedImage.Empty());
@@ -124,7 +126,7 @@ TEST_F(Icons, TheBottomLeftColourIsLeftOut)
 
 TEST_F(Icons, ANumberWithoutAnImageDrawsOther)
 {
-    for (int number : {33, 37, 38, 500, -1}) {
+    for (int number : {FileCount, FileCount + 4, FileCount + 5, 500, -1}) {
         SCOPED_TRACE(number);
         Canvas canvas;
         DrawIssueIcon(canvas.Dc, number, 2, 2);

@@ -122,17 +122,7 @@ protected:
 
     static int Rows() { return static_cast<int>(SendMessageA(Output, LB_GETCOUNT, 0, 0)); }
 
-    static std::string Row(int index)
-    {
-        // Wide: Wine hands a list box's text to another process in UTF-16 even when asked
-        // in ANSI, overrunning an ANSI buffer. The buffer is generous for the same reason.
-        std::vector<wchar_t> wide(4096, L'\0');
-        if (SendMessageW(Output, LB_GETTEXT, index, reinterpret_cast<LPARAM>(wide.data())) == LB_ERR)
-            return std::string();
-        char text[4096] = {};
-        WideCharToMultiByte(CP_ACP, 0, wide.data(), -1, text, sizeof text - 1, nullptr, nullptr);
-        return text;
-    }
+    static std::string Row(int index) { return ListText(Output, index); }
 
     static std::vector<std::string> Titles()
     {

@@ -14,26 +14,6 @@ SeedPlan Plan(const std::string& name, std::vector<TraceItem> items, bool foundA
     return MakePlan(name, std::move(items), foundAfterSolve);
 }
 
-// Items of a profile owned by one issue each: what the owner does to them, or Kept.
-struct Owned {
-    std::string Owner;
-    TraceItem Item;
-};
-
-std::vector<TraceItem> For(const std::string& issue, const std::vector<Owned>& profile)
-{
-    std::vector<TraceItem> items;
-    for (const Owned& owned : profile)
-        items.push_back(owned.Owner == issue ? owned.Item : owned.Item.Kept());
-    return items;
-}
-
-void Own(std::vector<Owned>& profile, const std::string& owner, const std::vector<TraceItem>& items)
-{
-    for (const TraceItem& item : items)
-        profile.push_back({owner, item});
-}
-
 const char* const CookieFile = "# HTTP Cookie File\r\n# http://www.netscape.com/newsref/std/cookie_spec.html\r\n"
                                "# This is a generated file!  Do not edit.\r\n\r\n"
                                ".example.com\tTRUE\t/\tFALSE\t1893456000\tsid\tabc123\r\n"

@@ -75,6 +75,23 @@ std::string UserSidText()
     return text;
 }
 
+// FOLDERID_LocalAppDataLow, through the known-folder call of Vista and later (Wine has
+// it at every version it plays).
+std::string LocalLowFolder()
+{
+    using GetKnownFolder = HRESULT(WINAPI*)(const GUID&, DWORD, HANDLE, wchar_t**);
+    static const GUID LocalAppDataLow = {0xA520A1A4, 0x1780, 0x4FF6, {0xBD, 0x18, 0x16, 0x73, 0x43, 0xC5, 0xAF, 0x16}};
+    auto get = reinterpret_cast<GetKnownFolder>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("shell32.dll"), "SHGetKnownFolderPath")));
+    wchar_t* wide = nullptr;
+    if (!get || get(LocalAppDataLow, 0x00008000 /* KF_FLAG_CREATE */, nullptr, &wide) != S_OK || !wide)
+        return "";
+    char path[MAX_PATH] = {};
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, path, MAX_PATH, nullptr, nullptr);
+    CoTaskMemFree(wide);
+    return path;
+}
+
 const std::map<std::string, std::string>& Placeholders()
 {
     static std::map<std::string, std::string> folders;
@@ -103,6 +120,7 @@ const std::map<std::string, std::string>& Placeholders()
             {"PROGRAMFILES", RegText(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion",
                                      "ProgramFilesDir")},
             {"COMMONAPPDATA", ShellFolder(CSIDL_COMMON_APPDATA)},
+            {"LOCALLOWAPPDATA", LocalLowFolder()},
             {"DRIVE", std::string(windows, 2)},
             {"SID", UserSidText()},
             {"USER", UserName()},
@@ -465,7 +483,7 @@ std::string ExpandPath(const std::string& path)
             continue;
         }
         auto found = Placeholders().find(path.substr(i + 1, end - i - 1));
-        if (found == Placeholders().end())
+        if (found == Placeholders().end() || found->second.empty())
             throw std::runtime_error("seeder: unknown folder in " + path);
         result += found->second;
         i = end + 1;
@@ -595,6 +613,28 @@ std::vector<TraceItem> CacheTree(const std::string& folder, int files, int subfo
     return items;
 }
 
+std::vector<TraceItem> For(const std::string& owner, const std::vector<Owned>& profile)
+{
+    std::vector<TraceItem> items;
+    for (const Owned& owned : profile)
+        items.push_back(owned.Owner == owner ? owned.Item : owned.Item.Kept());
+    return items;
+}
+
+void Own(std::vector<Owned>& profile, const std::string& owner, const std::vector<TraceItem>& items)
+{
+    for (const TraceItem& item : items)
+        profile.push_back({owner, item});
+}
+
+std::vector<SeedPlan> RuleSeedPlans()
+{
+    std::vector<SeedPlan> plans = RuleSeedPlansBrowsers();
+    std::vector<SeedPlan> more = RuleSeedPlansPrograms();
+    plans.insert(plans.end(), more.begin(), more.end());
+    return plans;
+}
+
 std::vector<SeedPlan> AllSeedPlans()
 {
     std::vector<SeedPlan> plans;
@@ -608,9 +648,11 @@ std::vector<SeedPlan> AllSeedPlans()
 const SeedPlan* FindSeedPlan(const std::string& className)
 {
     static const std::vector<SeedPlan> plans = AllSeedPlans();
-    for (const SeedPlan& plan : plans)
-        if (plan.ClassName == className)
-            return &plan;
+    static const std::vector<SeedPlan> rules = RuleSeedPlans();
+    for (const std::vector<SeedPlan>* list : {&plans, &rules})
+        for (const SeedPlan& plan : *list)
+            if (plan.ClassName == className)
+                return &plan;
     return nullptr;
 }
 

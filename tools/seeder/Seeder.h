@@ -68,7 +68,8 @@ struct SeedPlan {
 
 // Expands %TEMP%, %APPDATA%, %LOCALAPPDATA%, %COOKIES%, %CACHE%, %HISTORY%,
 // %FAVORITES%, %RECENT%, %NETHOOD%, %PRINTHOOD%, %PERSONAL%, %PROFILE%, %WINDOWS%,
-// %PROGRAMFILES%, %COMMONAPPDATA%, %DRIVE% (the system drive, "C:"), and for
+// %PROGRAMFILES%, %COMMONAPPDATA%, %LOCALLOWAPPDATA% (the low-integrity folder of
+// Vista and later), %DRIVE% (the system drive, "C:"), and for
 // registry paths %SID% (the user's SID as text) and %USER% (the user name).
 std::string ExpandPath(const std::string& path);
 
@@ -96,6 +97,15 @@ std::vector<TraceItem> Mru(const std::string& key);
 // A program's setting beside its lists: it must survive.
 TraceItem Setting(const std::string& key, const std::string& name = "WindowPos");
 
+// Items of a profile owned by one issue (or rule) each, or by none (""): a plan for one
+// owner expects what the owner does to its own items and every other item Kept.
+struct Owned {
+    std::string Owner;
+    TraceItem Item;
+};
+std::vector<TraceItem> For(const std::string& owner, const std::vector<Owned>& profile);
+void Own(std::vector<Owned>& profile, const std::string& owner, const std::vector<TraceItem>& items);
+
 // A tree of realistic cache files: files spread over subfolders, with sizes.
 std::vector<TraceItem> CacheTree(const std::string& folder, int files, int subfolders = 4);
 
@@ -108,4 +118,9 @@ std::vector<SeedPlan> SeedPlansE();
 std::vector<SeedPlan> SeedPlansF();
 std::vector<SeedPlan> SeedPlansG();
 std::vector<SeedPlan> AllSeedPlans();
+// The plans of our own rules (data/rules), named after the rule ("Google Chrome Cache *").
+std::vector<SeedPlan> RuleSeedPlansBrowsers();
+std::vector<SeedPlan> RuleSeedPlansPrograms();
+std::vector<SeedPlan> RuleSeedPlans();
+// A catalogue issue's plan or a rule's.
 const SeedPlan* FindSeedPlan(const std::string& className);

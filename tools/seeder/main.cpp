@@ -1,5 +1,6 @@
 // hushmark-seed: plants the traces of catalogue issues into the sandbox it runs in.
-//   hushmark-seed plant CLASS... | --all      hushmark-seed unplant CLASS... | --all
+//   hushmark-seed plant CLASS... | --all | --rules      hushmark-seed unplant (the same)
+//   (--all: every catalogue issue; --rules: every one of our own rules, by rule name)
 //   hushmark-seed cache FOLDER COUNT          (a large browser cache, for the demo and benchmarks)
 #include "tools/seeder/Seeder.h"
 
@@ -11,7 +12,7 @@
 int main(int argc, char** argv)
 {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: hushmark-seed plant|unplant CLASS...|--all, or cache FOLDER COUNT\n");
+        std::fprintf(stderr, "usage: hushmark-seed plant|unplant CLASS...|--all|--rules, or cache FOLDER COUNT\n");
         return 2;
     }
     try {
@@ -27,9 +28,10 @@ int main(int argc, char** argv)
         }
         std::vector<SeedPlan> plans;
         for (int i = 2; i < argc; ++i) {
-            if (std::string(argv[i]) == "--all") {
-                plans = AllSeedPlans();
-                break;
+            if (std::string(argv[i]) == "--all" || std::string(argv[i]) == "--rules") {
+                std::vector<SeedPlan> more = std::string(argv[i]) == "--all" ? AllSeedPlans() : RuleSeedPlans();
+                plans.insert(plans.end(), more.begin(), more.end());
+                continue;
             }
             const SeedPlan* plan = FindSeedPlan(argv[i]);
             if (!plan) {
@@ -46,7 +48,13 @@ int main(int argc, char** argv)
             else
                 return 2;
         }
-        std::printf("%sed the traces of %zu issues\n", command.c_str(), plans.size());
+        size_t rules = 0;
+        for (const SeedPlan& plan : plans)
+            rules += plan.ClassName.size() > 2 && plan.ClassName.compare(plan.ClassName.size() - 2, 2, " *") == 0;
+        if (rules == plans.size())
+            std::printf("%sed the traces of %zu rules\n", command.c_str(), rules);
+        else
+            std::printf("%sed the traces of %zu issues\n", command.c_str(), plans.size() - rules);
         return 0;
     } catch (const std::exception& error) {
         std::fprintf(stderr, "hushmark-seed: %s\n", error.what());
