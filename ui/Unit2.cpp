@@ -8,6 +8,8 @@
 #include "ui/Schedule.h"
 #include "ui/SkinnedForm.h"
 
+#include <Version.h>
+
 #include <commctrl.h>
 #include <shellapi.h>
 
@@ -218,7 +220,7 @@ void TOptionsForm::Create()
     // About
     AddControl(2, "STATIC", "", SS_OWNERDRAW, 24, 44, 96, 96, IDC_OPT_PICTURE);
     AddControl(2, "STATIC", "Hushmark", SS_LEFT, 140, 44, 300, 26, IDC_OPT_NAME);
-    AddControl(2, "STATIC", "Version 1.0", SS_LEFT, 140, 76, 300, 16, IDC_OPT_VERSION);
+    AddControl(2, "STATIC", "Version " HUSHMARK_VERSION, SS_LEFT, 140, 76, 300, 16, IDC_OPT_VERSION);
     AddControl(2, "STATIC", "Hushmark is a powerful privacy cleaning tool.", SS_LEFT, 140, 96, 360, 16,
                IDC_OPT_DESCRIPTION);
     AddControl(2, "STATIC", SiteCaption, SS_LEFT | SS_NOTIFY, 140, 132, 250, 16, IDC_OPT_HYPERLABEL1);
