@@ -40,9 +40,11 @@ finish() {
 }
 
 # Waits until every process of the sandbox has ended and Wine has written the registry
-# out: the uninstaller hands its work to a copy of itself and returns at once.
+# out: the uninstaller hands its work to a copy of itself and returns at once. A program
+# that never ends fails the test instead of hanging it.
 settle() {
-    (SANDBOX=$(cd "$HUSHMARK_SANDBOX" && pwd -P); . "$tools/sandbox-lib.sh"; sandbox_env; wineserver -w)
+    (SANDBOX=$(cd "$HUSHMARK_SANDBOX" && pwd -P); . "$tools/sandbox-lib.sh"; sandbox_env
+     timeout 300 wineserver -w || { echo "  a program of the sandbox did not end" >&2; wineserver -k; exit 1; })
 }
 
 # The registry as one line per key and per value (continued hex values joined), without
@@ -73,7 +75,8 @@ snapshot() {
         grep -v -e '^\[Software\\\\Wine\\\\' -e '^\[System\\\\CurrentControlSet\\\\Control\\\\Session Manager\\\\Environment\]' \
             -e '^\[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Explorer\\\\' \
             -e '^\[Software\\\\Microsoft\\\\Windows\\\\ShellNoRoam\\\\' \
-            -e '^\[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Shell Extensions\\\\Cached\]' |
+            -e '^\[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Shell Extensions\\\\Cached\]' \
+            -e '^\[System\\\\CurrentControlSet\\\\Control\\\\Class\\\\' -e '^\[System\\\\CurrentControlSet\\\\Enum\\\\' |
         sort > "$work/$1.reg"
 }
 # Drive C: and the registry as they were, or what differs.
@@ -142,9 +145,10 @@ uninstall 'C:\Program Files\Hushmark\Uninstall.exe' after-wizard
 check "uninstalling what the wizard installed leaves nothing" unchanged_since before after-wizard
 
 # --- A silent install of the older build into the chosen folder -----------------------
-target='C:\Apps\Hush Mark'
 folder="$drive/Apps/Hush Mark"
-run_setup 'C:\hushmark\setup\old-setup.exe' /S /NODESKTOP "/D=$target"
+# Two words, so that Wine passes them unquoted: the setup takes the rest of its command
+# line after /D= as the folder, blanks and all, as cmd.exe hands it over.
+run_setup 'C:\hushmark\setup\old-setup.exe' /S /NODESKTOP '/D=C:\Apps\Hush' 'Mark'
 check "the old setup ends with 0" same "$?" 0
 settle
 check "/D= picks the folder" test -f "$folder/Hushmark.exe"
@@ -190,6 +194,7 @@ check "every file of the tree is installed" diff <(cd "$build/Hushmark" && find 
 # The installed console program works on the installed files.
 "$tools/wine-run" 'C:\Apps\Hush Mark\hushmark-cli.exe' list >"$work/list.out" 2>"$work/list.err"
 check "the installed hushmark-cli list ends with 0" same "$?" 0
+sed -i 's/\r$//' "$work/list.out"
 check "it lists every issue" same "$(grep -c '  icon ' "$work/list.out")" "$(grep -c '^\[T' "$build/Hushmark/info.ini")"
 check "it shows the new texts" contains "$work/list.out" 'TTempFolder  Windows temporary files'
 check "it shows the kept scheduled tick" grep -q 'TCookies  .*scheduled$' "$work/list.out"
