@@ -49,7 +49,7 @@ void TScheduledRun::Execute(std::promise<bool> locked)
 }
 
 TScheduleThread::TScheduleThread(TMainForm& main)
-    : Run(main.Scanner(), main.RunLock,
+    : Run(main.App().Scanner(), main.App().RunLock,
           [&main] { PostMessageA(main.Handle(), TMainForm::WM_SCHEDULE_END, 0, 0); })
 {
     if (Run.Started())

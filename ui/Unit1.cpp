@@ -4,8 +4,6 @@
 #include "engine/PrivacyIssues.h"
 #include "engine/Scanner.h"
 #include "primitives/Errors.h"
-#include "ui/HelpEngine.h"
-#include "ui/Icons.h"
 #include "ui/MeterLevel.h"
 #include "ui/Resource.h"
 #include "ui/ScheduleThreads.h"
@@ -35,9 +33,6 @@ const int CornerEllipse = 62;
 const char* const RunKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 const char* const RunValue = "Hushmark";
 const char* const WebsiteAddress = "http://www.hushmark.example/";
-const char* const NoHelpMessage =
-    "Sorry, but your system doesn't support HTMLHelp.\r"
-    "Please write to our support team at support@hushmark.example for help.";
 const char* const ShowEntry = "Show Hushmark Ctrl+Shift+V";
 const char* const HideEntry = "Hide Hushmark Ctrl+Shift+V";
 
@@ -47,13 +42,6 @@ std::string ProgramFilePath()
     char path[MAX_PATH + 1] = {};
     const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
     return std::string(path, length <= MAX_PATH ? length : 0);
-}
-
-std::string AbsolutePath(const std::string& path)
-{
-    char full[MAX_PATH + 1] = {};
-    const DWORD length = GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
-    return length && length < sizeof full ? std::string(full, length) : path;
 }
 
 // Holds a flag for the length of a scope, exceptions included.
@@ -80,7 +68,7 @@ HICON ProgramIcon(int size)
 const char* const MainHelpTopic = "::/Source\\Introducing the Hushmark\\Introduction.htm";
 
 TMainForm::TMainForm(const std::string& programFolder, TOptions& options, TOptions& optionsBackup)
-    : FFolder(programFolder), FOptions(options), FOptionsBackup(optionsBackup)
+    : FApp(programFolder, options, optionsBackup)
 {
 }
 
@@ -140,18 +128,13 @@ void TMainForm::Create()
     SetRoundCorners(Handle(), MainSkin::Width, MainSkin::Height, CornerEllipse);
     Centre();
     CreateTrayIcon();
-    FScanner = std::make_unique<TScanner>(FFolder + "info.ini", FOptions);
-    IconsLoad(FFolder);
-    HelpFile = AbsolutePath(FFolder + "Help\\Help.chm");
-    HelpEngine = std::make_unique<THelpEngine>();
-    if (!HelpEngine->Load())
-        Inform("HTML Help is not installed on this PC.");
+    FApp.Start(Handle());
     EnableTimer(HotKeyTimer, true);
     // A saved schedule works from start-up, not only once the options window has closed.
-    EnableTimer(SchedulerTimer, FOptions.ScheduleWork);
-    OptionsForm = std::make_unique<TOptionsForm>(*this);
+    EnableTimer(SchedulerTimer, FApp.Options().ScheduleWork);
+    OptionsForm = std::make_unique<TOptionsForm>(FApp, *this);
     OptionsForm->Create();
-    ResultsForm = std::make_unique<TResultsForm>(*this);
+    ResultsForm = std::make_unique<TResultsForm>(FApp, *this);
     ResultsForm->Create();
 }
 
@@ -212,7 +195,7 @@ HWND TMainForm::CreateText(const char* name, const TSkinRect& rect, int id, cons
 
 TPicture TMainForm::Load(const char* file) const
 {
-    return LoadPicture(FFolder + file);
+    return LoadPicture(FApp.Folder() + file);
 }
 
 void TMainForm::GraphicsLoad()
@@ -263,21 +246,21 @@ void TMainForm::SetScanning(bool scanning)
 void TMainForm::scanClick()
 {
     // A scheduled run in progress finishes first: the issues are not for two threads.
-    std::lock_guard<std::mutex> running(RunLock);
+    std::lock_guard<std::mutex> running(FApp.RunLock);
     SetScanning(true);
     HCURSOR cursor = SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
     UpdateWindow(Handle());
     try {
         ResultsForm->ClearAndShow();
-        FScanner->Scan();
-        DangerousCount = 0;
-        for (TPrivacyIssue* issue : FScanner->FoundIssues) {
+        FApp.Scanner().Scan();
+        FApp.DangerousCount = 0;
+        for (TPrivacyIssue* issue : FApp.Scanner().FoundIssues) {
             issue->Ticked = !issue->DefaultUnchecked;
             if (issue->DefaultUnchecked)
-                ++DangerousCount;
+                ++FApp.DangerousCount;
         }
         ResultsForm->Fill();
-        const TMeterLevel level = MeterLevel(FScanner->FoundIssues.size());
+        const TMeterLevel level = MeterLevel(FApp.Scanner().FoundIssues.size());
         if (MeterColour != level.Colour) {
             privacy_meter.SetPictures(*level.Picture ? Load(level.Picture) : TPicture(), TPicture(), TPicture());
             MeterColour = level.Colour;
@@ -356,18 +339,18 @@ LRESULT TMainForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_KEYDOWN:
         if (wParam == VK_F1) {
-            ShowHelp(Handle(), MainHelpTopic);
+            FApp.ShowHelp(Handle(), MainHelpTopic);
             return 0;
         }
         break;
     case WM_HELP:
-        ShowHelp(Handle(), MainHelpTopic);
+        FApp.ShowHelp(Handle(), MainHelpTopic);
         return TRUE;
     case WM_ENDSESSION:
         // Windows ends the process after this message: the exit path never runs.
         if (wParam) {
             try {
-                FOptions.SaveOptions();
+                FApp.Options().SaveOptions();
             } catch (const std::exception&) {
                 // Nobody is left to answer a message box at the end of the session.
             }
@@ -377,8 +360,7 @@ LRESULT TMainForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         KillTimer(Handle(), HotKeyTimer);
         KillTimer(Handle(), SchedulerTimer);
         KillTimer(Handle(), TrayIconBlinkTimer);
-        if (HelpEngine)
-            HelpEngine->CloseAll();
+        FApp.CloseHelp();
         if (TrayIcon)
             TrayIcon->Remove();
         PostQuitMessage(0);
@@ -413,7 +395,7 @@ bool TMainForm::Command(UINT id)
         return true;
     case IDC_MAIN_HELP:
     case IDM_TRAY_HELP:
-        ShowHelp(Handle(), MainHelpTopic);
+        FApp.ShowHelp(Handle(), MainHelpTopic);
         return true;
     case IDC_MAIN_MINIM:
         ShowWindow(Handle(), SW_HIDE);
@@ -461,20 +443,6 @@ void TMainForm::Website() const
     ShellExecuteA(Handle(), "open", WebsiteAddress, nullptr, nullptr, SW_SHOWNORMAL);
 }
 
-// The hot key and the notification menu work while another program is in front, and
-// the hidden main window can own no box: each box comes to the front by itself.
-void TMainForm::Inform(const char* text) const
-{
-    MessageBoxA(IsWindowVisible(Handle()) ? Handle() : nullptr, text, "Hushmark",
-                MB_OK | MB_ICONINFORMATION | MB_SETFOREGROUND);
-}
-
-bool TMainForm::MsgBox(const char* caption, const char* text, UINT icon) const
-{
-    return MessageBoxA(IsWindowVisible(Handle()) ? Handle() : nullptr, text, caption,
-                       icon | MB_YESNO | MB_SETFOREGROUND) == IDYES;
-}
-
 void TMainForm::panicClick()
 {
     // The hot-key poll calls again every 120 ms while the keys are down, also while the
@@ -487,55 +455,22 @@ void TMainForm::panicClick()
 
 void TMainForm::PanicRun()
 {
-    if (FOptions.AskPanic &&
-        !MsgBox("Panic mode", "Warning: you can loose your important information! Are sure you are in Panic?",
+    if (FApp.Options().AskPanic &&
+        !FApp.MsgBox("Panic mode", "Warning: you can loose your important information! Are sure you are in Panic?",
                 MB_ICONEXCLAMATION))
         return;
     {
         // A scheduled run may be working on the same issues on its own thread.
-        std::lock_guard<std::mutex> running(RunLock);
+        std::lock_guard<std::mutex> running(FApp.RunLock);
         HCURSOR cursor = SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
         RestartRequired = false;
-        for (const auto& issue : FScanner->AllIssues)
+        for (const auto& issue : FApp.Scanner().AllIssues)
             if (GuardedCheck(*issue))
                 GuardedSolve(*issue);
         SetCursor(cursor);
     }
     if (RestartRequired)
-        Restart();
-}
-
-namespace {
-
-bool EnableShutdownPrivilege()
-{
-    HANDLE token;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token))
-        return false;
-    TOKEN_PRIVILEGES privileges{};
-    privileges.PrivilegeCount = 1;
-    privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
-    bool enabled = LookupPrivilegeValueA(nullptr, "SeShutdownPrivilege", &privileges.Privileges[0].Luid) &&
-                   AdjustTokenPrivileges(token, FALSE, &privileges, 0, nullptr, nullptr);
-    // AdjustTokenPrivileges succeeds even when it could not enable the privilege.
-    enabled = enabled && GetLastError() == ERROR_SUCCESS;
-    CloseHandle(token);
-    return enabled;
-}
-
-}  // namespace
-
-void TMainForm::Restart()
-{
-    if (!MsgBox("Question",
-                "You should restart your computer to finish the clean up process. Do you want to restart your "
-                "computer now?",
-                MB_ICONQUESTION))
-        return;
-    const bool nt = (GetVersion() & 0x80000000) == 0;
-    const bool restarted = (!nt || EnableShutdownPrivilege()) && ExitWindowsEx(EWX_REBOOT, 0x00040000);
-    if (!restarted)
-        Inform("Unable to reboot Windows. Please try to do it manually");
+        FApp.Restart();
 }
 
 void TMainForm::SetOptions()
@@ -544,16 +479,16 @@ void TMainForm::SetOptions()
     if (RegCreateKeyExA(HKEY_CURRENT_USER, RunKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE,
                         nullptr, &key, nullptr) == ERROR_SUCCESS) {
         const bool present = RegQueryValueExA(key, RunValue, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
-        if (FOptions.Autorun && !present) {
+        if (FApp.Options().Autorun && !present) {
             const std::string path = ProgramFilePath();
             RegSetValueExA(key, RunValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(path.c_str()),
                            static_cast<DWORD>(path.size() + 1));
-        } else if (!FOptions.Autorun && present) {
+        } else if (!FApp.Options().Autorun && present) {
             RegDeleteValueA(key, RunValue);
         }
         RegCloseKey(key);
     }
-    if (!FOptions.ScheduleWork)
+    if (!FApp.Options().ScheduleWork)
         SetBlinking(false);
 }
 
@@ -568,14 +503,6 @@ void TMainForm::ShowActive()
         ShowWindow(Handle(), SW_RESTORE);
     ShowWindow(Handle(), SW_SHOW);
     SetForegroundWindow(Handle());
-}
-
-void TMainForm::ShowHelp(HWND owner, const char* topic) const
-{
-    if (HelpEngine && HelpEngine->Loaded())
-        HelpEngine->DisplayTopic(owner, HelpFile + topic);
-    else
-        Inform(NoHelpMessage);
 }
 
 void TMainForm::ShowOptions(TOptionsPage page) { OptionsForm->ShowModal(page); }
@@ -617,4 +544,17 @@ void TMainForm::EnableTimer(UINT id, bool enabled)
     }
     const UINT interval = id == HotKeyTimer ? 120 : id == SchedulerTimer ? 60000 : 700;
     SetTimer(Handle(), id, interval, nullptr);
+}
+
+HWND TMainForm::OwnerHandle() const { return Handle(); }
+
+void TMainForm::PauseTimers(bool paused)
+{
+    if (paused) {
+        EnableTimer(HotKeyTimer, false);
+        EnableTimer(SchedulerTimer, false);
+        return;
+    }
+    EnableTimer(SchedulerTimer, FApp.Options().ScheduleWork);
+    EnableTimer(HotKeyTimer, true);
 }

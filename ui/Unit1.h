@@ -1,20 +1,17 @@
 #pragma once
 // The main window: a borderless skinned window, dragged by its background, with the
 // scan and panic buttons, the privacy meter and the status and hint lines.
+#include "ui/Application.h"
 #include "ui/ImageButton.h"
 #include "ui/Pictures.h"
+#include "ui/Unit2.h"
+#include "ui/Unit4.h"
 #include "ui/Window.h"
 
 #include <memory>
-#include <mutex>
 #include <string>
 
-class TOptions;
-class TScanner;
-class TResultsForm;
-class TOptionsForm;
 class TTrayIcon;
-class THelpEngine;
 class TScheduleThread;
 
 // Control IDs of the main window.
@@ -51,13 +48,10 @@ enum {
     TrayIconBlinkTimer,
 };
 
-// Pages of the options window.
-enum TOptionsPage { PageGeneral = 0, PageScheduler = 1, PageAbout = 2 };
-
 // Help topics, each after the help file's path.
 extern const char* const MainHelpTopic;
 
-class TMainForm : public TWindow {
+class TMainForm : public TWindow, public TResultsOwner, public TOptionsOwner {
 public:
     static const char* const ClassName;
 
@@ -76,17 +70,13 @@ public:
     void scanClick();
     void SetScanning(bool scanning);
     void panicClick();
-    void Restart();
-    bool MsgBox(const char* caption, const char* text, UINT icon) const;
-    void SetOptions();
+    void SetOptions() override;
     void ShowActive();
-    // Opens HelpFile + topic for the owner window, or says that HTML Help is missing.
-    void ShowHelp(HWND owner, const char* topic) const;
     // The options window, modal, on a page.
     void ShowOptions(TOptionsPage page);
     // The long form of a hint: to the hint line when the main window is active, else to
     // the options window's status bar.
-    void DisplayHint(const std::string& hint);
+    void DisplayHint(const std::string& hint) override;
     void SetHintLine(const std::string& text);
 
     // The notification icon: its hint, and blinking during a scheduled clean-up.
@@ -104,19 +94,13 @@ public:
     void ScheduleStarted();
     void ScheduleEnded();
     // Waits for a scheduled run in progress (end of the program).
-    void WaitForScheduledRun();
+    void WaitForScheduledRun() override;
+    HWND OwnerHandle() const override;
+    void PauseTimers(bool paused) override;
 
-    TScanner& Scanner() const { return *FScanner; }
-    TOptions& Options() const { return FOptions; }
-    TOptions& OptionsBackup() const { return FOptionsBackup; }
-    const std::string& Folder() const { return FFolder; }
-    std::string HelpFile;
+    TApplication& App() { return FApp; }
 
     std::string MeterColour = "red";
-    int DangerousCount = 0;
-    // Keeps a scheduled run apart from a scan, a solving run, panic mode and another
-    // scheduled run: the issues and info.ini are not safe for concurrent use.
-    std::mutex RunLock;
     // Posted by a scheduled run's thread to the main window (synchronised steps).
     static const UINT WM_SCHEDULE_START = WM_APP + 10;
     static const UINT WM_SCHEDULE_END = WM_APP + 11;
@@ -130,7 +114,6 @@ private:
     HWND CreateText(const char* name, const TSkinRect& rect, int id, const char* text);
     void DrawText(const DRAWITEMSTRUCT& item) const;
     TPicture Load(const char* file) const;
-    void Inform(const char* text) const;
     void CreateTrayIcon();
     void OpenTrayMenu();
     void TrayCommand(UINT id);
@@ -138,14 +121,10 @@ private:
     void Website() const;
     void PanicRun();
 
-    std::string FFolder;
-    TOptions& FOptions;
-    TOptions& FOptionsBackup;
-    std::unique_ptr<TScanner> FScanner;
+    TApplication FApp;
     std::unique_ptr<TResultsForm> ResultsForm;
     std::unique_ptr<TOptionsForm> OptionsForm;
     std::unique_ptr<TScheduleThread> ScheduleThread;
-    std::unique_ptr<THelpEngine> HelpEngine;
     std::unique_ptr<TTrayIcon> TrayIcon;
     HMENU TrayMenu = nullptr;
     TPicture Back;

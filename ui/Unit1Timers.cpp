@@ -15,15 +15,15 @@ void TMainForm::HotKeyTimerTimer()
 {
     if (IsKeyDown(17) && IsKeyDown(16) && IsCharKeyDown('v'))
         ShowActive();
-    const std::vector<int> keys = FOptions.HotKeys;
+    const std::vector<int> keys = FApp.Options().HotKeys;
     if (!keys.empty() && std::all_of(keys.begin(), keys.end(), IsKeyDown))
         panicClick();
 }
 
 void TMainForm::SchedulerTimerTimer()
 {
-    const TSchedulePattern pattern = SchedulePattern(FOptions.Minute, FOptions.Hour, FOptions.Day, FOptions.Month,
-                                                     FOptions.Year, FOptions.Weekday);
+    const TSchedulePattern pattern = SchedulePattern(FApp.Options().Minute, FApp.Options().Hour, FApp.Options().Day, FApp.Options().Month,
+                                                     FApp.Options().Year, FApp.Options().Weekday);
     if (!DoScheduleAction(pattern, Now()))
         return;
     // A run still going keeps this tick from starting another.

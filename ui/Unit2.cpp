@@ -4,6 +4,7 @@
 #include "engine/Options.h"
 #include "engine/Scanner.h"
 #include "primitives/Errors.h"
+#include "ui/Application.h"
 #include "ui/Keyboard.h"
 #include "ui/Schedule.h"
 #include "ui/SkinnedForm.h"
@@ -118,7 +119,7 @@ void LockPartner(HWND chosen, HWND partner)
 
 }  // namespace
 
-TOptionsForm::TOptionsForm(TMainForm& main) : Main(main) {}
+TOptionsForm::TOptionsForm(TApplication& app, TOptionsOwner& owner) : App(app), Owner(owner) {}
 
 TOptionsForm::~TOptionsForm()
 {
@@ -155,7 +156,7 @@ void TOptionsForm::Create()
     CreateHandle(ClassName, "Options", style, exStyle, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  nullptr, 0);
     // Owned by the main window, as the caller of its modal loop.
-    SetWindowLongPtrA(Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(Main.Handle()));
+    SetWindowLongPtrA(Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(Owner.OwnerHandle()));
     Font = MakeFont(-11, FW_NORMAL, "Tahoma");
     BoldFont = MakeFont(-11, FW_BOLD, "Tahoma");
     NameFont = MakeFont(-20, FW_BOLD, "Tahoma");
@@ -259,9 +260,9 @@ void TOptionsForm::FormCreate()
     ResetDaysCount(31);
 
     HWND items = Item(IDC_OPT_SCHEDULEDITEMS);
-    const TIssueList& issues = Main.Scanner().AllIssues;
+    const TIssueList& issues = App.Scanner().AllIssues;
     for (size_t i = 0; i < issues.size(); ++i) {
-        const std::string title = Main.Scanner().GetTitle(issues[i]->ClassName());
+        const std::string title = App.Scanner().GetTitle(issues[i]->ClassName());
         const LRESULT row = SendMessageA(items, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(title.c_str()));
         if (row >= 0)
             SendMessageA(items, LB_SETITEMDATA, static_cast<WPARAM>(row), static_cast<LPARAM>(i));
@@ -294,7 +295,7 @@ void TOptionsForm::ShowModal(TOptionsPage page)
     }
     SelectPage(page);
     FormShow();
-    HWND owner = Main.Handle();
+    HWND owner = Owner.OwnerHandle();
     RECT main, box;
     GetWindowRect(owner, &main);
     GetWindowRect(Handle(), &box);
@@ -325,7 +326,7 @@ void TOptionsForm::ShowModal(TOptionsPage page)
     // Closed by the end of the program rather than by a button: as Cancel, so that keys
     // captured meanwhile are not saved at exit.
     if (!Closing)
-        Main.OptionsBackup().CopyOptions(Main.Options());
+        App.OptionsBackup().CopyOptions(App.Options());
     // The owner first, so that activation returns to it rather than to another program.
     EnableWindow(owner, TRUE);
     if (Handle())
@@ -343,13 +344,12 @@ void TOptionsForm::Close()
 
 void TOptionsForm::FormShow()
 {
-    const TOptions& options = Main.Options();
+    const TOptions& options = App.Options();
     ResetDaysCount(options.Month != 0 ? DaysInMonth(options.Month, options.Year) : 31);
     SetOptionsToGUI();
     SetTimer(Handle(), KeyTimer, 100, nullptr);
-    Main.EnableTimer(HotKeyTimer, false);
-    Main.EnableTimer(SchedulerTimer, false);
-    Main.Options().CopyOptions(Main.OptionsBackup());
+    Owner.PauseTimers(true);
+    App.Options().CopyOptions(App.OptionsBackup());
     SetStatusHint("");
 }
 
@@ -357,22 +357,21 @@ void TOptionsForm::FormHide()
 {
     if (Handle())
         KillTimer(Handle(), KeyTimer);
-    Main.EnableTimer(SchedulerTimer, Main.Options().ScheduleWork);
-    Main.EnableTimer(HotKeyTimer, true);
+    Owner.PauseTimers(false);
 }
 
 void TOptionsForm::SetOptionsToGUI()
 {
-    const TOptions& options = Main.Options();
+    const TOptions& options = App.Options();
     Check(Item(IDC_OPT_RUNSTARTUP), options.Autorun);
     Check(Item(IDC_OPT_RUNMINIM), options.RunMinim);
     Check(Item(IDC_OPT_ASK), options.AskPanic);
     Check(Item(IDC_OPT_SCHEDULEWORK), options.ScheduleWork);
     ShowHotKeyText();
     HWND items = Item(IDC_OPT_SCHEDULEDITEMS);
-    ForEachScheduledRow(items, Main.Scanner().AllIssues,
+    ForEachScheduledRow(items, App.Scanner().AllIssues,
                         [&](int row, LPARAM, size_t index, const char* className) {
-                            const bool ticked = Main.Scanner().GetScheduleSolve(className);
+                            const bool ticked = App.Scanner().GetScheduleSolve(className);
                             SendMessageA(items, LB_SETITEMDATA, static_cast<WPARAM>(row),
                                          static_cast<LPARAM>(index) | (ticked ? ScheduledTick : 0));
                         });
@@ -390,14 +389,14 @@ void TOptionsForm::SetOptionsToGUI()
 
 void TOptionsForm::GetOptionsFromGUI()
 {
-    TOptions& options = Main.Options();
+    TOptions& options = App.Options();
     options.Autorun = Checked(Item(IDC_OPT_RUNSTARTUP));
     options.RunMinim = Checked(Item(IDC_OPT_RUNMINIM));
     options.AskPanic = Checked(Item(IDC_OPT_ASK));
     options.ScheduleWork = Checked(Item(IDC_OPT_SCHEDULEWORK));
-    ForEachScheduledRow(Item(IDC_OPT_SCHEDULEDITEMS), Main.Scanner().AllIssues,
+    ForEachScheduledRow(Item(IDC_OPT_SCHEDULEDITEMS), App.Scanner().AllIssues,
                         [&](int, LPARAM data, size_t, const char* className) {
-                            Main.Scanner().SetScheduleSolve(className, (data & ScheduledTick) != 0);
+                            App.Scanner().SetScheduleSolve(className, (data & ScheduledTick) != 0);
                         });
     StorePosition(Item(IDC_OPT_MINUTE), options.Minute);
     StorePosition(Item(IDC_OPT_HOUR), options.Hour);
@@ -417,22 +416,22 @@ void TOptionsForm::ok2Click()
         return;
     }
     // A scheduled run started before the window opened may still read info.ini.
-    Main.WaitForScheduledRun();
+    Owner.WaitForScheduledRun();
     GetOptionsFromGUI();
-    Main.Options().SaveOptions();
-    Main.SetOptions();
+    App.Options().SaveOptions();
+    Owner.SetOptions();
     Close();
 }
 
 void TOptionsForm::CancelButtonClick()
 {
-    Main.OptionsBackup().CopyOptions(Main.Options());
+    App.OptionsBackup().CopyOptions(App.Options());
     Close();
 }
 
 void TOptionsForm::HelpButtonClick()
 {
-    Main.ShowHelp(Handle(), Topics[ActivePage()]);
+    App.ShowHelp(Handle(), Topics[ActivePage()]);
 }
 
 void TOptionsForm::HyperLabelClick(int id)
@@ -528,7 +527,7 @@ void TOptionsForm::weekdayChange() { LockPartner(Item(IDC_OPT_WEEKDAY), Item(IDC
 
 void TOptionsForm::PanicHotKeyClick()
 {
-    Main.Options().ClearHotKeys();
+    App.Options().ClearHotKeys();
     SetWindowTextA(Item(IDC_OPT_PANICHOTKEY), "");
 }
 
@@ -536,14 +535,14 @@ void TOptionsForm::KeyTimerTimer()
 {
     if (GetFocus() != Item(IDC_OPT_PANICHOTKEY))
         return;
-    TOptions& options = Main.Options();
+    TOptions& options = App.Options();
     if (CaptureHotKeys(FirstKeyDown, [&options](int code) { options.AddHotKey(code); }))
         ShowHotKeyText();
 }
 
 void TOptionsForm::ShowHotKeyText()
 {
-    std::vector<int>& keys = Main.Options().HotKeys;
+    std::vector<int>& keys = App.Options().HotKeys;
     SortHotKeyCodes(keys);
     if (!keys.empty())
         SetWindowTextA(Item(IDC_OPT_PANICHOTKEY), HotKeyText(keys, KeyName).c_str());

@@ -1,10 +1,28 @@
 #pragma once
 // The options window: General, Scheduler and About pages, modal over the main window.
-#include "ui/Unit1.h"
 #include "ui/Window.h"
 
 #include <string>
 #include <vector>
+
+class TApplication;
+
+// Pages of the options window.
+enum TOptionsPage { PageGeneral = 0, PageScheduler = 1, PageAbout = 2 };
+
+// What the options window asks of the window that opens it.
+class TOptionsOwner {
+public:
+    virtual HWND OwnerHandle() const = 0;
+    // The hot-key poll and the schedule rest while the settings are edited.
+    virtual void PauseTimers(bool paused) = 0;
+    virtual void WaitForScheduledRun() = 0;
+    // The saved settings that act outside the settings file.
+    virtual void SetOptions() = 0;
+
+protected:
+    ~TOptionsOwner() = default;
+};
 
 // Control IDs of the options window; the driver finds the controls by them.
 enum {
@@ -59,7 +77,7 @@ public:
     static constexpr int ClientWidth = 542;
     static constexpr int ClientHeight = 313;
 
-    explicit TOptionsForm(TMainForm& main);
+    TOptionsForm(TApplication& app, TOptionsOwner& owner);
     ~TOptionsForm() override;
 
     // Builds the window (hidden) once at start-up.
@@ -109,7 +127,8 @@ private:
     static LRESULT CALLBACK ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
     void Subclass(HWND control);
 
-    TMainForm& Main;
+    TApplication& App;
+    TOptionsOwner& Owner;
     bool Open = false;
     bool Closing = false;
     std::vector<HWND> Pages[3];

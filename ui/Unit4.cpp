@@ -3,10 +3,10 @@
 #include "engine/Scanner.h"
 #include "primitives/Errors.h"
 #include "primitives/WholeFiles.h"
+#include "ui/Application.h"
 #include "ui/Icons.h"
 #include "ui/SkinLayout.h"
 #include "ui/SkinnedForm.h"
-#include "ui/Unit1.h"
 #include "ui/Wrapping.h"
 
 #include <commctrl.h>
@@ -39,7 +39,7 @@ void TextAt(HDC dc, int x, int y, const std::string& text)
 
 }  // namespace
 
-TResultsForm::TResultsForm(TMainForm& main) : Main(main) {}
+TResultsForm::TResultsForm(TApplication& app, TResultsOwner& owner) : App(app), Owner(owner) {}
 
 TResultsForm::~TResultsForm()
 {
@@ -60,7 +60,7 @@ void TResultsForm::Create()
     RegisterWindowClass(ClassName, LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
     // Owned by the main window: it stays above it and goes with it.
     CreateHandle(ClassName, "Results", WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU, 0, 0, 0, ResultsSkin::Width,
-                 ResultsSkin::Height, Main.Handle(), 0);
+                 ResultsSkin::Height, Owner.OwnerHandle(), 0);
     ListFont = ListFontOf(false);
     TitleFont = ListFontOf(true);
     StatusFont = ListFontOf(false);
@@ -126,7 +126,7 @@ void TResultsForm::AddHint(TImageButton& button, const char* hint) { ::AddHint(T
 
 TPicture TResultsForm::Load(const char* file) const
 {
-    return LoadPicture(Main.Folder() + file);
+    return LoadPicture(App.Folder() + file);
 }
 
 void TResultsForm::GraphicsLoad()
@@ -146,7 +146,7 @@ void TResultsForm::GraphicsLoad()
 void TResultsForm::CentreOnMain()
 {
     RECT main;
-    GetWindowRect(Main.Handle(), &main);
+    GetWindowRect(Owner.OwnerHandle(), &main);
     const POINT corner = CentredIn(main, ResultsSkin::Width, ResultsSkin::Height);
     SetWindowPos(Handle(), nullptr, corner.x, corner.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -170,7 +170,7 @@ int TResultsForm::FittingWrapWidth() const
     RECT client{};
     GetClientRect(Output, &client);
     const int room = client.right - GetSystemMetrics(SM_CXVSCROLL) - 72 - 2;
-    const TScanner& scanner = Main.Scanner();
+    const TScanner& scanner = App.Scanner();
     std::vector<std::string> texts;
     for (const TPrivacyIssue* issue : scanner.FoundIssues)
         texts.push_back(scanner.GetInfo(issue->ClassName()));
@@ -197,7 +197,7 @@ int TResultsForm::FittingWrapWidth() const
 
 void TResultsForm::Fill()
 {
-    TScanner& scanner = Main.Scanner();
+    TScanner& scanner = App.Scanner();
     DrawWrapWidth = FittingWrapWidth();
     SendMessageA(Output, WM_SETREDRAW, FALSE, 0);
     SendMessageA(Output, LB_RESETCONTENT, 0, 0);
@@ -211,9 +211,9 @@ void TResultsForm::Fill()
 
 void TResultsForm::UpdateStatus()
 {
-    const size_t found = Main.Scanner().FoundIssues.size();
+    const size_t found = App.Scanner().FoundIssues.size();
     const std::string text = "Found " + std::to_string(found) + " privacy leaks. " +
-                             std::to_string(Main.DangerousCount) + " of them can be dangerous to solve.";
+                             std::to_string(App.DangerousCount) + " of them can be dangerous to solve.";
     SetWindowTextA(ResultsStatus, text.c_str());
     InvalidateRect(ResultsStatus, nullptr, FALSE);
     // Painted at once, so that a long solving run shows its progress. Only paint
@@ -238,7 +238,7 @@ void TResultsForm::SetListColour(COLORREF colour)
 void TResultsForm::ColourFromLastRow()
 {
     // An emptied list keeps its colour.
-    const std::vector<TPrivacyIssue*>& found = Main.Scanner().FoundIssues;
+    const std::vector<TPrivacyIssue*>& found = App.Scanner().FoundIssues;
     if (found.empty())
         return;
     SetListColour(found.back()->Ticked ? TickedColour : UntickedColour);
@@ -247,7 +247,7 @@ void TResultsForm::ColourFromLastRow()
 
 void TResultsForm::OutputMeasureItem(MEASUREITEMSTRUCT& item) const
 {
-    const TScanner& scanner = Main.Scanner();
+    const TScanner& scanner = App.Scanner();
     int lines = 1;
     if (item.itemID < scanner.FoundIssues.size())
         lines = GetPartOfStrCount(scanner.GetInfo(scanner.FoundIssues[item.itemID]->ClassName()), DrawWrapWidth);
@@ -258,7 +258,7 @@ void TResultsForm::OutputDrawItem(const DRAWITEMSTRUCT& item) const
 {
     HDC dc = item.hDC;
     const RECT& box = item.rcItem;
-    const TScanner& scanner = Main.Scanner();
+    const TScanner& scanner = App.Scanner();
     if (item.itemID >= scanner.FoundIssues.size()) {
         // An empty list still shows where the focus is.
         if (item.itemAction & ODA_FOCUS)
@@ -300,7 +300,7 @@ void TResultsForm::OutputDrawItem(const DRAWITEMSTRUCT& item) const
 
 void TResultsForm::OutputMouseDown(UINT message, int x, int y)
 {
-    const std::vector<TPrivacyIssue*>& found = Main.Scanner().FoundIssues;
+    const std::vector<TPrivacyIssue*>& found = App.Scanner().FoundIssues;
     int selected = static_cast<int>(SendMessageA(Output, LB_GETCURSEL, 0, 0));
     if (message == WM_LBUTTONDOWN) {
         if (selected < 0)
@@ -344,7 +344,7 @@ LRESULT CALLBACK TResultsForm::OutputProc(HWND window, UINT message, WPARAM wPar
 
 bool TResultsForm::SolveOneRealProc(int index)
 {
-    TScanner& scanner = Main.Scanner();
+    TScanner& scanner = App.Scanner();
     if (index < 0 || static_cast<size_t>(index) >= scanner.FoundIssues.size())
         return false;
     TPrivacyIssue& issue = *scanner.FoundIssues[index];
@@ -355,7 +355,7 @@ bool TResultsForm::SolveOneRealProc(int index)
         // The question belongs to the main window; this one takes no clicks meanwhile,
         // so that the list cannot change under a solving run.
         EnableWindow(Handle(), FALSE);
-        const bool yes = Main.MsgBox("Warning!", text.c_str(), MB_ICONEXCLAMATION);
+        const bool yes = App.MsgBox("Warning!", text.c_str(), MB_ICONEXCLAMATION);
         EnableWindow(Handle(), TRUE);
         if (!yes)
             return false;
@@ -365,7 +365,7 @@ bool TResultsForm::SolveOneRealProc(int index)
     }
     {
         // A scheduled run may be working on the same issues and info.ini on its own thread.
-        std::lock_guard<std::mutex> running(Main.RunLock);
+        std::lock_guard<std::mutex> running(App.RunLock);
         GuardedSolve(issue);
         issue.Ticked = false;
         scanner.FoundIssues.erase(scanner.FoundIssues.begin() + index);
@@ -379,7 +379,7 @@ bool TResultsForm::SolveOneRealProc(int index)
         }
     }
     if (issue.DefaultUnchecked)
-        --Main.DangerousCount;
+        --App.DangerousCount;
     UpdateStatus();
     ColourFromLastRow();
     return true;
@@ -403,13 +403,13 @@ void TResultsForm::SolveSelected()
     SolveOneRealProc(selected);
     ReportSaveError();
     if (RestartRequired)
-        Main.Restart();
+        App.Restart();
 }
 
 void TResultsForm::SolveProc()
 {
     RestartRequired = false;
-    const std::vector<TPrivacyIssue*>& found = Main.Scanner().FoundIssues;
+    const std::vector<TPrivacyIssue*>& found = App.Scanner().FoundIssues;
     // From the end, so that the rows not yet visited keep their numbers.
     for (int i = static_cast<int>(found.size()) - 1; i >= 0; --i)
         if (static_cast<size_t>(i) < found.size() && found[i]->Ticked)
@@ -417,12 +417,12 @@ void TResultsForm::SolveProc()
     InvalidateRect(Output, nullptr, TRUE);
     ReportSaveError();
     if (RestartRequired)
-        Main.Restart();
+        App.Restart();
 }
 
 void TResultsForm::ExportTo(const std::string& path) const
 {
-    const TScanner& scanner = Main.Scanner();
+    const TScanner& scanner = App.Scanner();
     std::string text = "Hushmark exported problems list\r\n\r\n";
     for (const TPrivacyIssue* issue : scanner.FoundIssues)
         text += scanner.GetTitle(issue->ClassName()) + " -- " + scanner.GetInfo(issue->ClassName()) + "\r\n\r\n";
@@ -453,7 +453,7 @@ void TResultsForm::ExportProc()
 
 void TResultsForm::ClearList()
 {
-    Main.Scanner().FoundIssues.clear();
+    App.Scanner().FoundIssues.clear();
     SendMessageA(Output, LB_RESETCONTENT, 0, 0);
 }
 
@@ -475,7 +475,7 @@ void TResultsForm::ShowPopup(LPARAM position)
 void TResultsForm::Help()
 {
     LastF1 = GetTickCount();
-    Main.ShowHelp(Handle(), ResultsHelpTopic);
+    App.ShowHelp(Handle(), ResultsHelpTopic);
 }
 
 void TResultsForm::DrawStatus(const DRAWITEMSTRUCT& item) const
@@ -521,7 +521,7 @@ LRESULT TResultsForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         return DragByBackground(Handle(), TWindow::WndProc(message, wParam, lParam), lParam);
     case TImageButton::WM_HINT: {
         const TImageButton& button = *reinterpret_cast<const TImageButton*>(lParam);
-        Main.DisplayHint(wParam ? button.HintText : std::string());
+        Owner.DisplayHint(wParam ? button.HintText : std::string());
         return 0;
     }
     case WM_MEASUREITEM: {

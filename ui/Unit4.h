@@ -7,7 +7,18 @@
 
 #include <string>
 
-class TMainForm;
+class TApplication;
+
+// What the results window asks of the window that owns it.
+class TResultsOwner {
+public:
+    virtual HWND OwnerHandle() const = 0;
+    // The long form of a button's hint, where the user is looking.
+    virtual void DisplayHint(const std::string& hint) = 0;
+
+protected:
+    ~TResultsOwner() = default;
+};
 
 // Control and menu IDs of the results window.
 enum {
@@ -33,7 +44,7 @@ public:
     static const COLORREF TickedColour = RGB(0xEE, 0xEE, 0xEE);
     static const COLORREF UntickedColour = RGB(0xFF, 0xFF, 0xFF);
 
-    explicit TResultsForm(TMainForm& main);
+    TResultsForm(TApplication& app, TResultsOwner& owner);
     ~TResultsForm() override;
 
     // Builds the window (hidden), owned by the main window.
@@ -79,7 +90,8 @@ private:
     void ReportSaveError();
     TPicture Load(const char* file) const;
 
-    TMainForm& Main;
+    TApplication& App;
+    TResultsOwner& Owner;
     TPicture Back;
     TImageButton solve_all, solve, export1, exit1;
     HWND ResultsStatus = nullptr, Output = nullptr, Tips = nullptr;
