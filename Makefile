@@ -1,6 +1,7 @@
 # make run   installs what is missing, builds, runs the demo in its sandbox
 # make test  the same set-up, then every test (Windows tests under Wine, portable
 #            units natively with sanitizers)
+# make dist  the setup program and the portable zip, in $(BUILD)/dist
 BUILD  ?= build
 NATIVE ?= build-native
 JOBS   ?= $(shell nproc)
@@ -9,7 +10,7 @@ V      ?= 0
 export V
 QUIET  = tools/quietly
 
-.PHONY: all bootstrap build native run test clean demo-programs
+.PHONY: all bootstrap build native run test dist clean demo-programs
 
 all: build
 
@@ -44,6 +45,10 @@ test: build native
 	@cd $(NATIVE) && ctest --output-on-failure
 	@fuzz/run --seconds 10
 	@cd $(BUILD) && ctest --output-on-failure
+
+dist: build
+	@cmake --build $(BUILD) --target dist
+	@ls -1 $(BUILD)/dist/*
 
 clean:
 	rm -rf $(BUILD) $(NATIVE)

@@ -10,6 +10,8 @@
 #include "ui/Schedule.h"
 #include "ui/SkinnedForm.h"
 
+#include <Version.h>
+
 #include <algorithm>
 #include <commctrl.h>
 #include <shellapi.h>
@@ -224,7 +226,7 @@ void TOptionsForm::Create()
     // About
     AddControl(PageAbout, "STATIC", "", SS_OWNERDRAW, 24, 44, 96, 96, IDC_OPT_PICTURE);
     AddControl(PageAbout, "STATIC", "Hushmark", SS_LEFT, 140, 44, 300, 26, IDC_OPT_NAME);
-    AddControl(PageAbout, "STATIC", "Version 1.0", SS_LEFT, 140, 76, 300, 16, IDC_OPT_VERSION);
+    AddControl(PageAbout, "STATIC", "Version " HUSHMARK_VERSION, SS_LEFT, 140, 76, 300, 16, IDC_OPT_VERSION);
     AddControl(PageAbout, "STATIC", "Hushmark is a powerful privacy cleaning tool.", SS_LEFT, 140, 96, 360, 16,
                IDC_OPT_DESCRIPTION);
     AddControl(PageAbout, "STATIC", SiteCaption, SS_LEFT | SS_NOTIFY, 140, 132, 250, 16, IDC_OPT_HYPERLABEL1);

@@ -1,0 +1,37 @@
+# The one version number, read from VERSION at the top of the repository. It goes into
+# every binary's version resource, the About page, the setup file's name and the
+# uninstall entry.
+file(STRINGS ${CMAKE_SOURCE_DIR}/VERSION HUSHMARK_VERSION LIMIT_COUNT 1 REGEX "^[0-9]+\\.[0-9]+\\.[0-9]+$")
+if(NOT HUSHMARK_VERSION)
+  message(FATAL_ERROR "VERSION must hold one line of the form MAJOR.MINOR.PATCH")
+endif()
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/VERSION)
+string(REPLACE "." "," HUSHMARK_VERSION_COMMAS "${HUSHMARK_VERSION},0")
+
+set(HUSHMARK_GENERATED ${CMAKE_BINARY_DIR}/generated)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/Version.h.in ${HUSHMARK_GENERATED}/Version.h @ONLY)
+
+# hm_version_resource(TARGET "File description")
+# Gives a program or DLL a version resource naming its own file.
+function(hm_version_resource target description)
+  if(HUSHMARK_NATIVE)
+    return()
+  endif()
+  get_target_property(type ${target} TYPE)
+  get_target_property(output ${target} OUTPUT_NAME)
+  if(NOT output)
+    set(output ${target})
+  endif()
+  if(type STREQUAL "SHARED_LIBRARY")
+    set(VERSION_FILE_TYPE VFT_DLL)
+    set(VERSION_FILE_NAME ${output}.dll)
+  else()
+    set(VERSION_FILE_TYPE VFT_APP)
+    set(VERSION_FILE_NAME ${output}.exe)
+  endif()
+  set(VERSION_DESCRIPTION "${description}")
+  set(rc ${HUSHMARK_GENERATED}/${target}-version.rc)
+  configure_file(${CMAKE_SOURCE_DIR}/cmake/Version.rc.in ${rc} @ONLY)
+  enable_language(RC)
+  target_sources(${target} PRIVATE ${rc})
+endfunction()
