@@ -195,7 +195,9 @@ check "every file of the tree is installed" diff <(cd "$build/Hushmark" && find 
 "$tools/wine-run" 'C:\Apps\Hush Mark\hushmark-cli.exe' list >"$work/list.out" 2>"$work/list.err"
 check "the installed hushmark-cli list ends with 0" same "$?" 0
 sed -i 's/\r$//' "$work/list.out"
-check "it lists every issue" same "$(grep -c '  icon ' "$work/list.out")" "$(grep -c '^\[T' "$build/Hushmark/info.ini")"
+# The catalogue's issues and the rules shipped in rules\.
+shipped=$(( $(grep -c '^\[T' "$build/Hushmark/info.ini") + $(cat "$build"/Hushmark/rules/*.ini | grep -c '^\[') ))
+check "it lists every issue and rule" same "$(grep -c '  icon ' "$work/list.out")" "$shipped"
 check "it shows the new texts" contains "$work/list.out" 'TTempFolder  Windows temporary files'
 check "it shows the kept scheduled tick" grep -q 'TCookies  .*scheduled$' "$work/list.out"
 
