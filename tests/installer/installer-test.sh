@@ -159,7 +159,7 @@ check "the uninstall entry names the old version" contains "$work/old-entry" '"D
 # The user's marks and options: a solved mark, a scheduled check, a rule tick, start-up
 # with Windows and no panic question.
 sed -i 's/^\[TTempFolder\]\r\?$/&\r\nSolved=1\r/; s/^\[TCookies\]\r\?$/&\r\nScheduleSolve=1\r/' "$folder/info.ini"
-printf '\r\n[Rule: Test Program Cache]\r\nChecked=1\r\n' >> "$folder/info.ini"
+printf '\r\n[Rule:Test Program Cache *]\r\nTicked=1\r\n' >> "$folder/info.ini"
 printf '[options]\r\nAutorun=1\r\nAskPanic=0\r\n' > "$folder/options.ini"
 
 # --- A silent upgrade while the old program runs ---------------------------------------
@@ -184,7 +184,7 @@ check "info.ini has the new texts" contains "$folder/info.ini" 'Title=Windows te
 check "info.ini lost the old texts" lacks "$folder/info.ini" 'Title=Old '
 check "the marks are kept" same "$(awk '/^\[TTempFolder\]/{s=1;next} /^\[/{s=0} s&&/^Solved=/' "$folder/info.ini" | tr -d '\r')" Solved=1
 check "the scheduled ticks are kept" same "$(awk '/^\[TCookies\]/{s=1;next} /^\[/{s=0} s&&/^ScheduleSolve=/' "$folder/info.ini" | tr -d '\r')" ScheduleSolve=1
-check "the rule ticks are kept" contains "$folder/info.ini" '[Rule: Test Program Cache]'
+check "the rule ticks are kept" same "$(awk '/^\[Rule:Test Program Cache \*\]/{s=1;next} /^\[/{s=0} s&&/^Ticked=/' "$folder/info.ini" | tr -d '\r')" Ticked=1
 check "the options are kept" contains "$folder/options.ini" 'AskPanic=0'
 check "no copy of the old info.ini is left" test ! -e "$folder/info-old.ini"
 check "the user's file stays" contains "$folder/notes.txt" "my notes"
@@ -229,5 +229,17 @@ check "the program's start-up entry is gone" lacks "$work/run-values" '"Hushmark
 check "another program's start-up entry stays" contains "$work/run-values" '"Other"="C:\\Other\\other.exe"'
 check "the chosen folder keeps only the user's file" same "$(ls -A "$folder" 2>/dev/null)" notes.txt
 check "uninstalling the upgrade leaves nothing" unchanged_since before after-upgrade
+
+# --- /KEEPSETTINGS: a silent uninstall that keeps the user's settings for a later install --
+run_setup 'C:\hushmark\setup\new-setup.exe' /S /NODESKTOP
+check "a second silent install ends with 0" same "$?" 0
+settle
+kept="$drive/Program Files/Hushmark"
+printf '[options]\r\nAskPanic=0\r\n' > "$kept/options.ini"
+run_setup 'C:\Program Files\Hushmark\Uninstall.exe' /S /KEEPSETTINGS
+settle
+check "/KEEPSETTINGS removes the program" test ! -e "$kept/Hushmark.exe"
+check "/KEEPSETTINGS keeps options.ini" contains "$kept/options.ini" 'AskPanic=0'
+check "/KEEPSETTINGS keeps info.ini" test -f "$kept/info.ini"
 
 finish
