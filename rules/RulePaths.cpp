@@ -84,6 +84,11 @@ bool ExpandRuleVariables(const std::string& text, const TRuleVariables& variable
                 if (std::none_of(next.begin(), next.end(), [&](const std::string& s) { return SameAsciiText(s, joined); }))
                     next.push_back(joined);
             }
+        // Each two-valued variable doubles the paths: a line of them must not.
+        if (next.size() > MaxRuleExpansions) {
+            reason = "its variables give more than " + std::to_string(MaxRuleExpansions) + " folders";
+            return false;
+        }
         results.swap(next);
         i = close + 1;
     }

@@ -11,7 +11,9 @@
 using TRuleVariables = std::map<std::string, std::vector<std::string>>;
 
 // Replaces every %Name% (case ignored). False with the reason when a variable is
-// unknown or empty: such a key skips itself, it never expands to "".
+// unknown or empty, or the variables give more than MaxRuleExpansions folders: such a
+// key skips itself, it never expands to "".
+const size_t MaxRuleExpansions = 16;
 bool ExpandRuleVariables(const std::string& text, const TRuleVariables& variables, std::vector<std::string>& out,
                          std::string& reason);
 

@@ -48,6 +48,13 @@ TEST(RulePaths, VariablesExpandOrRefuseTheKey)
     std::string reason;
     ASSERT_TRUE(ExpandRuleVariables("%ProgramFiles%\\VLC", Variables(), both, reason));
     EXPECT_EQ(both, (std::vector<std::string>{"C:\\Program Files\\VLC", "C:\\Program Files (x86)\\VLC"}));
+    // Two values each: 2^40 folders unless the expansion stops itself.
+    std::string doubling;
+    for (int i = 0; i < 40; ++i)
+        doubling += "%ProgramFiles%\\";
+    EXPECT_EQ(Folder(doubling), "refused: its variables give more than 16 folders");
+    ASSERT_TRUE(ExpandRuleVariables("%ProgramFiles%\\%ProgramFiles%", Variables(), both, reason));
+    EXPECT_EQ(both.size(), 4u);
 }
 
 TEST(RulePaths, FolderForms)
