@@ -243,4 +243,24 @@ TEST(RunningBrowsers, KnowsTheBrowsersThatAreNotEndedFirst)
     EXPECT_EQ(nullptr, BrowserOfIssue("TTempFolder"));
 }
 
+TEST(RunningBrowsers, ARuleIsTheBrowsersItsTitleNames)
+{
+    struct Row {
+        const char* Title;
+        const char* ExeName;  // nullptr: no browser
+    } rows[] = {
+        {"Google Chrome Cache", "chrome.exe"}, {"Chrome Cache", "chrome.exe"},   {"Microsoft Edge History", "msedge.exe"},
+        {"Firefox Session", "firefox.exe"},    {"firefox cookies", "firefox.exe"}, {"Brave History", "brave.exe"},
+        {"Opera Cache", "opera.exe"},          {"Pale Moon Cache", "palemoon.exe"},
+        // Whole words only; programs that are not browsers ask nothing.
+        {"Chromecast Logs", nullptr},         {"Knowledge Edgeworks", nullptr}, {"Discord Cache", nullptr},
+        {"", nullptr},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Title);
+        const TBrowser* browser = BrowserOfRuleTitle(row.Title);
+        EXPECT_STREQ(row.ExeName, browser ? browser->ExeName : nullptr);
+    }
+}
+
 }  // namespace
