@@ -708,37 +708,14 @@ protected:
     {
         CliTest::SetUp();
         Base = ExpandPath("%LOCALAPPDATA%\\HmCliLeft");
-        Clear();
-        CreateDirectoryA(Base.c_str(), nullptr);
-        for (const char* folder : {"\\Cache", "\\Elsewhere"})
-            CreateDirectoryA((Base + folder).c_str(), nullptr);
-        MakeFile(Base + "\\Cache\\a.bin");
-        MakeFile(Base + "\\Elsewhere\\kept.bin");
-        ASSERT_TRUE(MakeFolderLink(Base + "\\Cache\\Linked", "..\\Elsewhere"));
-        MakeKey(HKEY_CURRENT_USER, Key + "\\Closed\\Inner");
-        SetString(HKEY_CURRENT_USER, Key, "Recent", "C:\\secret.txt");
-        ASSERT_TRUE(SetKeyClosed(HKEY_CURRENT_USER, Key + "\\Closed", true));
         CreateDirectoryA((Folder + "rules").c_str(), nullptr);
-        std::ofstream(RuleFile) << "[Hm Left Cache *]\nFileKey1=%LocalAppData%\\HmCliLeft\\Cache|*|REMOVESELF\n"
-                                   "RegKey1=HKCU\\Software\\HmCliLeft\n";
+        ASSERT_TRUE(PlantLeftTraces(Base, Key, RuleFile, "Hm Left Cache *", "%LocalAppData%\\HmCliLeft"));
     }
     void TearDown() override
     {
-        Clear();
-        DeleteFileA(RuleFile.c_str());
+        ClearLeftTraces(Base, Key, RuleFile);
         RemoveDirectoryA((Folder + "rules").c_str());
         CliTest::TearDown();
-    }
-    void Clear()
-    {
-        SetKeyClosed(HKEY_CURRENT_USER, Key + "\\Closed", false);
-        for (const char* key : {"\\Closed\\Inner", "\\Closed", ""})
-            RegDeleteKeyA(HKEY_CURRENT_USER, (Key + key).c_str());
-        DeleteFileA((Base + "\\Cache\\Linked").c_str());
-        for (const char* file : {"\\Cache\\a.bin", "\\Elsewhere\\kept.bin"})
-            DeleteFileA((Base + file).c_str());
-        for (const char* folder : {"\\Cache", "\\Elsewhere", ""})
-            RemoveDirectoryA((Base + folder).c_str());
     }
     const std::string Key = "Software\\HmCliLeft";
     const std::string RuleFile = Folder + "rules\\hm-left.ini";
@@ -749,7 +726,8 @@ TEST_F(CliRefusedTest, ALinkNotEnteredAndAKeyTheUserMayNotOpenAreLeftWithTheirRe
 {
     TRun run = RunCli("--json solve \"Hm Left Cache *\"");
     EXPECT_EQ(4u, run.Code) << run.Err << run.Out;
-    const TJson* rule = IssueNamed(ParsedOrFail(run), "Hm Left Cache *");
+    const TJson document = ParsedOrFail(run);
+    const TJson* rule = IssueNamed(document, "Hm Left Cache *");
     ASSERT_NE(nullptr, rule) << run.Out;
     EXPECT_EQ("partly-solved", (*rule)["status"].Text);
     const std::vector<std::string> left = LeftLines(*rule);
@@ -797,7 +775,8 @@ TEST_F(CliLeftTest, AHeldFileInATreeRemovedOnTheWorkersIsLeft)
 
     TRun run = RunCli("--json solve TTempFolder");
     EXPECT_EQ(4u, run.Code) << run.Err;
-    const TJson* temp = IssueNamed(ParsedOrFail(run), "TTempFolder");
+    const TJson document = ParsedOrFail(run);
+    const TJson* temp = IssueNamed(document, "TTempFolder");
     ASSERT_NE(nullptr, temp) << run.Out;
     EXPECT_EQ("partly-solved", (*temp)["status"].Text);
     const std::vector<std::string> left = LeftLines(*temp);
@@ -806,6 +785,8 @@ TEST_F(CliLeftTest, AHeldFileInATreeRemovedOnTheWorkersIsLeft)
     EXPECT_TRUE(FileThere(tree + "\\f77.tmp"));
     EXPECT_FALSE(FileThere(tree + "\\f76.tmp"));
 
+    // Found again only by a file directly in the folder.
+    MakeFile(ExpandPath("%TEMP%") + "\\hm-loose.tmp");
     TRun text = RunCli("solve TTempFolder");
     EXPECT_EQ(4u, text.Code) << text.Err;
     const size_t heading = text.Out.find("\nPartly solved, still there:\n");

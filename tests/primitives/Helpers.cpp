@@ -1,5 +1,6 @@
 #include "tests/primitives/Helpers.h"
 
+#include <fstream>
 #include <stdexcept>
 
 std::string MakeScratchKey(const std::string& tag)
@@ -194,4 +195,32 @@ bool FolderThere(const std::string& path)
 {
     DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool PlantLeftTraces(const std::string& base, const std::string& key, const std::string& ruleFile,
+                     const std::string& ruleName, const std::string& ruleFolder)
+{
+    ClearLeftTraces(base, key, ruleFile);
+    for (const char* folder : {"", "\\Cache", "\\Elsewhere"})
+        CreateDirectoryA((base + folder).c_str(), nullptr);
+    MakeFile(base + "\\Cache\\a.bin");
+    MakeFile(base + "\\Elsewhere\\kept.bin");
+    MakeKey(HKEY_CURRENT_USER, key + "\\Closed\\Inner");
+    SetString(HKEY_CURRENT_USER, key, "Recent", "C:\\secret.txt");
+    std::ofstream(ruleFile) << "[" << ruleName << "]\nFileKey1=" << ruleFolder << "\\Cache|*|REMOVESELF\nRegKey1=HKCU\\"
+                            << key << "\n";
+    return MakeFolderLink(base + "\\Cache\\Linked", "..\\Elsewhere") &&
+           SetKeyClosed(HKEY_CURRENT_USER, key + "\\Closed", true);
+}
+
+void ClearLeftTraces(const std::string& base, const std::string& key, const std::string& ruleFile)
+{
+    SetKeyClosed(HKEY_CURRENT_USER, key + "\\Closed", false);
+    for (const char* each : {"\\Closed\\Inner", "\\Closed", ""})
+        RegDeleteKeyA(HKEY_CURRENT_USER, (key + each).c_str());
+    for (const char* file : {"\\Cache\\Linked", "\\Cache\\a.bin", "\\Cache\\held.bin", "\\Elsewhere\\kept.bin"})
+        DeleteFileA((base + file).c_str());
+    for (const char* folder : {"\\Cache", "\\Elsewhere", ""})
+        RemoveDirectoryA((base + folder).c_str());
+    DeleteFileA(ruleFile.c_str());
 }

@@ -34,3 +34,12 @@ void MakeFile(const std::string& path, size_t bytes = 10);
 bool MakeFolderLink(const std::string& link, const std::string& target);
 bool FileThere(const std::string& path);
 bool FolderThere(const std::string& path);
+
+// What the rule of the tests of what is left works on: base\Cache holds a.bin and a link
+// "Linked" to base\Elsewhere (which holds kept.bin); the key under HKEY_CURRENT_USER holds
+// a value and a subkey "Closed", with one of its own, that nobody may open. The rule
+// file holds the rule, its FileKey on ruleFolder\Cache (base as the rule writes it).
+// False when the link or the closing failed.
+bool PlantLeftTraces(const std::string& base, const std::string& key, const std::string& ruleFile,
+                     const std::string& ruleName, const std::string& ruleFolder);
+void ClearLeftTraces(const std::string& base, const std::string& key, const std::string& ruleFile);

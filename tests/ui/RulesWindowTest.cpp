@@ -95,31 +95,12 @@ std::string LeftBase()
 
 void ClearLeftRule()
 {
-    SetKeyClosed(HKEY_CURRENT_USER, LeftKey + "\\Closed", false);
-    for (const char* key : {"\\Closed\\Inner", "\\Closed", ""})
-        RegDeleteKeyA(HKEY_CURRENT_USER, (LeftKey + key).c_str());
-    const std::string base = LeftBase();
-    for (const char* file : {"\\Cache\\Linked", "\\Cache\\a.bin", "\\Elsewhere\\kept.bin"})
-        DeleteFileA((base + file).c_str());
-    for (const char* folder : {"\\Cache", "\\Elsewhere", ""})
-        RemoveDirectoryA((base + folder).c_str());
-    DeleteFileA(LeftRuleFile.c_str());
+    ClearLeftTraces(LeftBase(), LeftKey, LeftRuleFile);
 }
 
 void PlantLeftRule()
 {
-    ClearLeftRule();
-    const std::string base = LeftBase();
-    for (const char* folder : {"", "\\Cache", "\\Elsewhere"})
-        CreateDirectoryA((base + folder).c_str(), nullptr);
-    MakeFile(base + "\\Cache\\a.bin");
-    MakeFile(base + "\\Elsewhere\\kept.bin");
-    ASSERT_TRUE(MakeFolderLink(base + "\\Cache\\Linked", "..\\Elsewhere"));
-    MakeKey(HKEY_CURRENT_USER, LeftKey + "\\Closed\\Inner");
-    SetString(HKEY_CURRENT_USER, LeftKey, "Recent", "C:\\secret.txt");
-    ASSERT_TRUE(SetKeyClosed(HKEY_CURRENT_USER, LeftKey + "\\Closed", true));
-    std::ofstream(LeftRuleFile) << "[" << LeftRule << "]\nFileKey1=%LocalAppData%\\HmUiLeft\\Cache|*|REMOVESELF\n"
-                                << "RegKey1=HKCU\\" << LeftKey << "\n";
+    ASSERT_TRUE(PlantLeftTraces(LeftBase(), LeftKey, LeftRuleFile, LeftRule, "%LocalAppData%\\HmUiLeft"));
 }
 
 class RulesWindows : public testing::Test {
@@ -333,6 +314,8 @@ TEST_F(RulesWindows, ARunningBrowserIsNamedBeforeItsRulesAreSolved)
     EXPECT_NE(question, nullptr) << "no question while the browser runs";
     if (question) {
         EXPECT_EQ(DialogText(question).rfind("Google Chrome is running.", 0), 0u) << DialogText(question);
+        Responds(question, 5000);
+        Pump(500);
         SaveScreenshot(question, "rules-browser-running");
         Answer(question, IDNO);
     }
