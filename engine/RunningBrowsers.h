@@ -15,5 +15,9 @@ struct TBrowser {
 // issue's Solve ends the browser itself.
 const TBrowser* BrowserOfIssue(const std::string& className);
 
-// The names of the browsers of those issues that run now, each once, in the order of the issues.
+// The browser a rule with this title cleans: the first one the title names, as a whole
+// word ("Google Chrome Cache", "Firefox Session"); nullptr when it names none.
+const TBrowser* BrowserOfRuleTitle(const std::string& title);
+
+// The names of the browsers of those issues (built-in or rules) that run now, each once, in the order of the issues.
 std::vector<std::string> RunningBrowsersOf(const std::vector<TPrivacyIssue*>& issues);

@@ -159,6 +159,9 @@ bool EffectDeleteOnReboot(const std::string& path);
 // Registry, by root and subkey path. The key of a value must exist: nothing is created.
 bool EffectDeleteRegKey(HKEY root, const std::string& subkey);  // one key without subkeys
 bool EffectDeleteRegValue(HKEY root, const std::string& subkey, const std::string& name);
+// Deletes every value of the key; true when each went. A key that cannot be opened is
+// recorded as one key left, with the reason.
+bool EffectClearRegValues(HKEY root, const std::string& subkey);
 bool EffectResetRegString(HKEY root, const std::string& subkey, const std::string& name, const std::string& text);
 bool EffectWriteRegString(HKEY root, const std::string& subkey, const std::string& name, const std::string& text);
 bool EffectWriteRegInteger(HKEY root, const std::string& subkey, const std::string& name, int32_t value);
@@ -182,6 +185,10 @@ bool EffectDeleteProfileSection(const std::string& file, const std::string& sect
 // Notes in the preview and the log that a cookie store stays, whole or in part, for
 // the site; changes nothing.
 void EffectNoteKept(const std::string& path, const std::string& site);
+
+// Notes that a target stays because the safety rules keep the caller out of it (a link
+// a walk does not enter); changes nothing, and notes nothing while previewing.
+void EffectNoteRefused(EffectKind kind, const std::string& path);
 
 // Runs the filter on a store in place (deleting some of its records) unless
 // previewing; recorded under the store's path with the filter's description.

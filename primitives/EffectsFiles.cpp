@@ -113,7 +113,7 @@ bool IsPlainFile(DWORD attributes)
 bool FinishDeletion(TRawDeletion& file, uint64_t bytes)
 {
     if (!file.Deleted) {
-        SetLastError(file.Error);
+        LeftAfterError(EffectKind::DeleteFile, file.Path, std::string(), file.Error);
         return false;
     }
     Done(EffectKind::DeleteFile, file.Path, std::string(), bytes);
@@ -277,13 +277,15 @@ bool EffectRemoveTree(const std::string& folder)
 
 bool EffectTruncateFile(const std::string& path)
 {
-    DWORD attributes = GetFileAttributesA(path.c_str());
     if (!EffectPathAllowed(path)) {
         LeftRefusedPath(EffectKind::TruncateFile, path);
         return false;
     }
-    if (attributes == INVALID_FILE_ATTRIBUTES)
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        LeftAfterError(EffectKind::TruncateFile, path, std::string(), GetLastError());
         return false;
+    }
     if (attributes & FILE_ATTRIBUTE_READONLY) {
         Left(EffectKind::TruncateFile, path, std::string(), LeftReason::ReadOnly);
         return false;

@@ -94,3 +94,8 @@ void LeftRefusedPath(EffectKind kind, const std::string& path)
         return;
     Left(kind, path, std::string(), LeftReason::Refused);
 }
+
+void EffectNoteRefused(EffectKind kind, const std::string& path)
+{
+    Left(kind, path, std::string(), LeftReason::Refused);
+}

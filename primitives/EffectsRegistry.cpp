@@ -108,6 +108,24 @@ bool EffectDeleteRegValue(HKEY root, const std::string& subkey, const std::strin
     return true;
 }
 
+bool EffectClearRegValues(HKEY root, const std::string& subkey)
+{
+    std::string sub = WithoutLeadingBackslash(subkey);
+    std::vector<std::string> names;
+    {
+        TOpenKey key(root, sub, KEY_SET_VALUE | KEY_QUERY_VALUE);
+        if (!key) {
+            LeftAfterError(EffectKind::ClearTree, KeyText(root, sub), std::string(), static_cast<DWORD>(key.Error));
+            return false;
+        }
+        names = ValueNamesOf(key.Handle);
+    }
+    bool all = true;
+    for (const std::string& name : names)
+        all = EffectDeleteRegValue(root, sub, name) && all;
+    return all;
+}
+
 bool EffectResetRegString(HKEY root, const std::string& subkey, const std::string& name, const std::string& text)
 {
     return SetValue(EffectKind::ResetValue, root, subkey, name, REG_SZ, text.c_str(),

@@ -133,11 +133,16 @@ bool CanOpenFile(const std::string& path)
 
 bool TruncateFile(const std::string& path)
 {
-    if (!EffectPathAllowed(path) || !CanOpenFile(path))
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
         return false;
-    if (!EffectTruncateFile(path))
+    // A file that cannot be opened still goes to the layer, which records why it stays.
+    const bool openable = EffectPathAllowed(path) && CanOpenFile(path);
+    if (EffectTruncateFile(path))
+        return true;
+    if (openable)
         throw Exception(Format("Cannot open file \"%s\". %s", path.c_str(), SystemErrorText(GetLastError()).c_str()));
-    return true;
+    return false;
 }
 
 void DeleteOnReboot(const std::string& path)

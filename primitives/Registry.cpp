@@ -56,23 +56,7 @@ public:
         return names;
     }
 
-    std::vector<std::string> ValueNames() const
-    {
-        std::vector<std::string> names;
-        DWORD longest = 0;
-        RegQueryInfoKeyA(Handle, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &longest, nullptr,
-                         nullptr, nullptr);
-        std::vector<char> name(longest + 2 > 16384 ? longest + 2 : 16384);
-        for (DWORD index = 0;; ++index) {
-            DWORD length = static_cast<DWORD>(name.size());
-            LONG status = RegEnumValueA(Handle, index, name.data(), &length, nullptr, nullptr, nullptr, nullptr);
-            if (status == ERROR_NO_MORE_ITEMS)
-                break;
-            if (status == ERROR_SUCCESS)
-                names.emplace_back(name.data(), length);
-        }
-        return names;
-    }
+    std::vector<std::string> ValueNames() const { return ValueNamesOf(Handle); }
 
     HKEY Handle = nullptr;
 
@@ -155,6 +139,24 @@ std::string HiveName(HKEY root)
     return std::string();
 }
 
+std::vector<std::string> ValueNamesOf(HKEY key)
+{
+    std::vector<std::string> names;
+    DWORD longest = 0;
+    RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &longest, nullptr, nullptr,
+                     nullptr);
+    std::vector<char> name(longest + 2 > 16384 ? longest + 2 : 16384);
+    for (DWORD index = 0;; ++index) {
+        DWORD length = static_cast<DWORD>(name.size());
+        LONG status = RegEnumValueA(key, index, name.data(), &length, nullptr, nullptr, nullptr, nullptr);
+        if (status == ERROR_NO_MORE_ITEMS)
+            break;
+        if (status == ERROR_SUCCESS)
+            names.emplace_back(name.data(), length);
+    }
+    return names;
+}
+
 bool RegKeyExists(const std::string& path)
 {
     std::string subkey = path;
@@ -185,27 +187,20 @@ bool RegKeyHasSubKeys(const std::string& path)
     return root && RegKeyHasSubKeysAt(root, subkey);
 }
 
+// The layer opens the key itself: a key that cannot be opened is recorded with its reason.
 bool DeleteRegValue(const std::string& path, const std::string& name)
 {
     std::string subkey = path;
     HKEY root = SplitRegPath(subkey);
-    TKey key(root, subkey, Full);
-    return key && EffectDeleteRegValue(root, subkey, name);
+    return root && EffectDeleteRegValue(root, subkey, name);
 }
 
 void ClearRegValues(const std::string& path)
 {
     std::string subkey = path;
     HKEY root = SplitRegPath(subkey);
-    std::vector<std::string> names;
-    {
-        TKey key(root, subkey, Full);
-        if (!key)
-            return;
-        names = key.ValueNames();
-    }
-    for (const std::string& name : names)
-        EffectDeleteRegValue(root, subkey, name);
+    if (root)
+        EffectClearRegValues(root, subkey);
 }
 
 void ResetRegString(const std::string& path, const std::string& name, const std::string& text)

@@ -13,6 +13,8 @@
 HKEY SplitRegPath(std::string& path);
 // The written-out name of a predefined root ("HKEY_CURRENT_USER"); empty for others.
 std::string HiveName(HKEY root);
+// The names of the values of an open key, in enumeration order.
+std::vector<std::string> ValueNamesOf(HKEY key);
 
 bool RegKeyExists(const std::string& path);
 bool RegValueExists(const std::string& path, const std::string& name);

@@ -67,6 +67,9 @@ bool Clean(const std::string& folder, const TFileKeyWalk& walk)
         if (entry.Folder && walk.Recurse) {
             bool subEmpty = Clean(path, walk);
             gone = walk.RemoveSelf && subEmpty && EffectRemoveEmptyFolder(path);
+        } else if (entry.Link && walk.Recurse) {
+            // Never entered: what it leads to stays, and the user is told so.
+            EffectNoteRefused(EffectKind::RemoveFolder, path);
         } else if (!entry.Folder && !entry.Link && Deletable(path, entry.Name, walk))
             gone = DeleteRuleFile(path, entry.Bytes);
         empty = empty && gone;

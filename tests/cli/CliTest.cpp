@@ -699,6 +699,108 @@ TEST_F(CliLeftTest, ARestartPendingDeletionAloneIsNoFailure)
     EXPECT_NE(std::string::npos, text.Out.find("\nWaiting for the next restart of Windows:\n")) << text.Out;
 }
 
+// A rule over a cache that holds a link to a folder elsewhere, and over a key with a
+// subkey the user may not open: the link is never entered and the subkey cannot be
+// emptied, so both stay with their reasons.
+class CliRefusedTest : public CliTest {
+protected:
+    void SetUp() override
+    {
+        CliTest::SetUp();
+        Base = ExpandPath("%LOCALAPPDATA%\\HmCliLeft");
+        CreateDirectoryA((Folder + "rules").c_str(), nullptr);
+        ASSERT_TRUE(PlantLeftTraces(Base, Key, RuleFile, "Hm Left Cache *", "%LocalAppData%\\HmCliLeft"));
+    }
+    void TearDown() override
+    {
+        ClearLeftTraces(Base, Key, RuleFile);
+        RemoveDirectoryA((Folder + "rules").c_str());
+        CliTest::TearDown();
+    }
+    const std::string Key = "Software\\HmCliLeft";
+    const std::string RuleFile = Folder + "rules\\hm-left.ini";
+    std::string Base;
+};
+
+TEST_F(CliRefusedTest, ALinkNotEnteredAndAKeyTheUserMayNotOpenAreLeftWithTheirReasons)
+{
+    TRun run = RunCli("--json solve \"Hm Left Cache *\"");
+    EXPECT_EQ(4u, run.Code) << run.Err << run.Out;
+    const TJson document = ParsedOrFail(run);
+    const TJson* rule = IssueNamed(document, "Hm Left Cache *");
+    ASSERT_NE(nullptr, rule) << run.Out;
+    EXPECT_EQ("partly-solved", (*rule)["status"].Text);
+    const std::vector<std::string> left = LeftLines(*rule);
+    EXPECT_TRUE(Contains(left, Lower(Base) + "\\cache\\linked||refused by the safety rules")) << testing::PrintToString(left);
+    EXPECT_TRUE(Contains(left, "hkey_current_user\\software\\hmclileft\\closed||access denied"))
+        << testing::PrintToString(left);
+    EXPECT_FALSE(FileThere(Base + "\\Cache\\a.bin"));
+    EXPECT_TRUE(FileThere(Base + "\\Elsewhere\\kept.bin")) << "the link was entered";
+    // The closed subkey is still below its parent.
+    HKEY parent;
+    DWORD subkeys = 0;
+    ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExA(HKEY_CURRENT_USER, Key.c_str(), 0, KEY_READ, &parent));
+    RegQueryInfoKeyA(parent, nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                     nullptr);
+    RegCloseKey(parent);
+    EXPECT_EQ(1u, subkeys);
+    EXPECT_NE(1, SolvedMark("Rule:Hm Left Cache *"));
+
+    TRun text = RunCli("solve \"Hm Left Cache *\"");
+    EXPECT_EQ(4u, text.Code) << text.Err;
+    const size_t heading = text.Out.find("\nPartly solved, still there:\n");
+    ASSERT_NE(std::string::npos, heading) << text.Out;
+    for (const std::string& line : {"refused by the safety rules: " + Base + "\\Cache\\Linked",
+                                    std::string("access denied: HKEY_CURRENT_USER\\Software\\HmCliLeft\\Closed"),
+                                    std::string("1 folder refused by the safety rules"), std::string("1 key: access denied")})
+        EXPECT_NE(std::string::npos, text.Out.find(line, heading)) << line << "\n" << text.Out;
+}
+
+// Files of a large tree go on worker threads; the one held open comes back to the record.
+TEST_F(CliLeftTest, AHeldFileInATreeRemovedOnTheWorkersIsLeft)
+{
+    const std::string tree = ExpandPath("%TEMP%") + "\\hm-tree";
+    CreateDirectoryA(tree.c_str(), nullptr);
+    for (int i = 0; i < 150; ++i)
+        MakeFile(tree + "\\f" + std::to_string(i) + ".tmp");
+    MakeFile(ExpandPath("%TEMP%") + "\\hm-loose.tmp");
+    HeldFile = tree + "\\f77.tmp";
+    std::string holder = HelperProgram("HM_SLEEPER", "hm-holder.exe");
+    Holder = StartProcess("\"" + holder + "\" \"" + HeldFile + "\"");
+    for (int i = 0; i < 400 && !FileThere(HeldFile + ".held"); ++i)
+        Sleep(50);
+    ASSERT_TRUE(FileThere(HeldFile + ".held")) << "the holder could not lock " << HeldFile;
+    DeleteFileA((HeldFile + ".held").c_str());
+    HeldFile.clear();
+
+    TRun run = RunCli("--json solve TTempFolder");
+    EXPECT_EQ(4u, run.Code) << run.Err;
+    const TJson document = ParsedOrFail(run);
+    const TJson* temp = IssueNamed(document, "TTempFolder");
+    ASSERT_NE(nullptr, temp) << run.Out;
+    EXPECT_EQ("partly-solved", (*temp)["status"].Text);
+    const std::vector<std::string> left = LeftLines(*temp);
+    const std::string held = Lower(tree) + "\\f77.tmp||in use";
+    EXPECT_TRUE(Contains(left, held) || Contains(left, held + " by hm-holder.exe")) << testing::PrintToString(left);
+    EXPECT_TRUE(FileThere(tree + "\\f77.tmp"));
+    EXPECT_FALSE(FileThere(tree + "\\f76.tmp"));
+
+    // Found again only by a file directly in the folder.
+    MakeFile(ExpandPath("%TEMP%") + "\\hm-loose.tmp");
+    TRun text = RunCli("solve TTempFolder");
+    EXPECT_EQ(4u, text.Code) << text.Err;
+    const size_t heading = text.Out.find("\nPartly solved, still there:\n");
+    ASSERT_NE(std::string::npos, heading) << text.Out;
+    EXPECT_NE(std::string::npos, text.Out.find(tree + "\\f77.tmp", heading)) << text.Out;
+
+    TerminateProcess(Holder, 0);
+    WaitForSingleObject(Holder, 10000);
+    CloseHandle(Holder);
+    Holder = nullptr;
+    DeleteFileA((tree + "\\f77.tmp").c_str());
+    RemoveDirectoryA(tree.c_str());
+}
+
 // Last: panic solves everything the sandbox holds.
 TEST_F(CliTest, PanicSolvesEveryIssueWithoutSolvedMarks)
 {

@@ -2,6 +2,7 @@
 #include "engine/RunningBrowsers.h"
 #include "engine/SolveOutcome.h"
 #include "primitives/Effects.h"
+#include "tests/primitives/Helpers.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -108,22 +109,6 @@ TEST_F(SolveOutcomeTest, RefusalsOfExistingTargetsAreLeftAndEmptyBasesAreNot)
     EXPECT_EQ("1 folder refused by the safety rules; 1 key refused by the safety rules", LeftSummary(outcome));
 }
 
-// An empty DACL: nobody may open the key; its owner may still give the rights back.
-bool SetKeyClosed(const std::string& subkey, bool closed)
-{
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, subkey.c_str(), 0, WRITE_DAC, &key) != ERROR_SUCCESS)
-        return false;
-    ACL empty;
-    InitializeAcl(&empty, sizeof empty, ACL_REVISION);
-    SECURITY_DESCRIPTOR descriptor;
-    InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION);
-    SetSecurityDescriptorDacl(&descriptor, TRUE, closed ? &empty : nullptr, FALSE);
-    LONG result = RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, &descriptor);
-    RegCloseKey(key);
-    return result == ERROR_SUCCESS;
-}
-
 TEST_F(SolveOutcomeTest, AKeyTheUserMayNotOpenIsLeftAsAccessDenied)
 {
     const std::string subkey = "Software\\HushmarkTest\\Closed";
@@ -132,10 +117,10 @@ TEST_F(SolveOutcomeTest, AKeyTheUserMayNotOpenIsLeftAsAccessDenied)
                                              &key, nullptr));
     RegSetValueExA(key, "Recent", 0, REG_SZ, reinterpret_cast<const BYTE*>("x"), 2);
     RegCloseKey(key);
-    ASSERT_TRUE(SetKeyClosed(subkey, true));
+    ASSERT_TRUE(SetKeyClosed(HKEY_CURRENT_USER, subkey, true));
     TScripted issue([] { return true; }, [&] { EffectDeleteRegValue(HKEY_CURRENT_USER, subkey, "Recent"); });
     TSolveOutcome outcome = SolveAndRecheck(issue);
-    SetKeyClosed(subkey, false);
+    SetKeyClosed(HKEY_CURRENT_USER, subkey, false);
     RegDeleteKeyA(HKEY_CURRENT_USER, subkey.c_str());
     EXPECT_EQ(SolveStatus::PartlySolved, outcome.Status);
     ASSERT_EQ(1u, outcome.Left.size());
@@ -241,6 +226,26 @@ TEST(RunningBrowsers, KnowsTheBrowsersThatAreNotEndedFirst)
     EXPECT_EQ(nullptr, BrowserOfIssue("TMozillaFirefoxCache"));
     EXPECT_EQ(nullptr, BrowserOfIssue("TCookiesOfSomething"));
     EXPECT_EQ(nullptr, BrowserOfIssue("TTempFolder"));
+}
+
+TEST(RunningBrowsers, ARuleIsTheBrowsersItsTitleNames)
+{
+    struct Row {
+        const char* Title;
+        const char* ExeName;  // nullptr: no browser
+    } rows[] = {
+        {"Google Chrome Cache", "chrome.exe"}, {"Chrome Cache", "chrome.exe"},   {"Microsoft Edge History", "msedge.exe"},
+        {"Firefox Session", "firefox.exe"},    {"firefox cookies", "firefox.exe"}, {"Brave History", "brave.exe"},
+        {"Opera Cache", "opera.exe"},          {"Pale Moon Cache", "palemoon.exe"},
+        // Whole words only; programs that are not browsers ask nothing.
+        {"Chromecast Logs", nullptr},         {"Knowledge Edgeworks", nullptr}, {"Discord Cache", nullptr},
+        {"", nullptr},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Title);
+        const TBrowser* browser = BrowserOfRuleTitle(row.Title);
+        EXPECT_STREQ(row.ExeName, browser ? browser->ExeName : nullptr);
+    }
 }
 
 }  // namespace

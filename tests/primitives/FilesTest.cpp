@@ -231,6 +231,7 @@ TEST_F(FilesTest, SingleFilesAndReadOnly)
 
 TEST_F(FilesTest, TruncateKeepsTheFileAndSparesOneHeldOpenElsewhere)
 {
+    TLeftLog left;
     MakeFile(Dir + "log.txt", 100);
     EXPECT_TRUE(CanOpenFile(Dir + "log.txt"));
     EXPECT_TRUE(TruncateFile(Dir + "log.txt"));
@@ -251,6 +252,19 @@ TEST_F(FilesTest, TruncateKeepsTheFileAndSparesOneHeldOpenElsewhere)
     WaitForSingleObject(holder, 10000);
     CloseHandle(holder);
     EXPECT_EQ(GetFileSize64(Dir + "held.txt"), 100);
+
+    MakeFile(Dir + "kept.txt", 100);
+    ASSERT_TRUE(SetFileAttributesA((Dir + "kept.txt").c_str(), FILE_ATTRIBUTE_READONLY));
+    EXPECT_FALSE(TruncateFile(Dir + "kept.txt"));
+    SetFileAttributesA((Dir + "kept.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(GetFileSize64(Dir + "kept.txt"), 100);
+    // Each file that stays is on the record with its reason; the missing one is not.
+    ASSERT_EQ(left.Items().size(), 2u);
+    EXPECT_EQ(left.Items()[0].Kind, EffectKind::TruncateFile);
+    EXPECT_EQ(left.Items()[0].Path, Dir + "held.txt");
+    EXPECT_EQ(left.Items()[0].Reason, LeftReason::InUse);
+    EXPECT_EQ(left.Items()[1].Path, Dir + "kept.txt");
+    EXPECT_EQ(left.Items()[1].Reason, LeftReason::ReadOnly);
 }
 
 TEST_F(FilesTest, UnsafePathsAreRefusedWhateverTheWorkingFolder)

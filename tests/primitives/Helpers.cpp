@@ -1,5 +1,6 @@
 #include "tests/primitives/Helpers.h"
 
+#include <fstream>
 #include <stdexcept>
 
 std::string MakeScratchKey(const std::string& tag)
@@ -131,6 +132,48 @@ DWORD RunProcess(const std::string& commandLine, DWORD timeoutMs)
     return code;
 }
 
+bool SetKeyClosed(HKEY root, const std::string& subkey, bool closed)
+{
+    HKEY key;
+    if (RegOpenKeyExA(root, subkey.c_str(), 0, WRITE_DAC, &key) != ERROR_SUCCESS)
+        return false;
+    ACL empty;
+    InitializeAcl(&empty, sizeof empty, ACL_REVISION);
+    SECURITY_DESCRIPTOR descriptor;
+    InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION);
+    SetSecurityDescriptorDacl(&descriptor, TRUE, closed ? &empty : nullptr, FALSE);
+    LONG result = RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, &descriptor);
+    RegCloseKey(key);
+    return result == ERROR_SUCCESS;
+}
+
+bool MakeFolderLink(const std::string& link, const std::string& target)
+{
+    const size_t slash = link.rfind('\\');
+    std::string folder = link.substr(0, slash), name = link.substr(slash + 1), unixTarget = target;
+    for (char& c : unixTarget)
+        if (c == '\\')
+            c = '/';
+    std::string command = "\\\\?\\unix\\bin\\ln -s \"" + unixTarget + "\" \"" + name + "\"";
+    std::vector<char> line(command.begin(), command.end());
+    line.push_back(0);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup, &process))
+        return false;
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    // The handle of a Unix process tells nothing of its end: wait for the link itself.
+    for (int i = 0; i < 100; ++i) {
+        DWORD attributes = GetFileAttributesA(link.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES)
+            return (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+        Sleep(50);
+    }
+    return false;
+}
+
 void MakeFile(const std::string& path, size_t bytes)
 {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
@@ -152,4 +195,32 @@ bool FolderThere(const std::string& path)
 {
     DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool PlantLeftTraces(const std::string& base, const std::string& key, const std::string& ruleFile,
+                     const std::string& ruleName, const std::string& ruleFolder)
+{
+    ClearLeftTraces(base, key, ruleFile);
+    for (const char* folder : {"", "\\Cache", "\\Elsewhere"})
+        CreateDirectoryA((base + folder).c_str(), nullptr);
+    MakeFile(base + "\\Cache\\a.bin");
+    MakeFile(base + "\\Elsewhere\\kept.bin");
+    MakeKey(HKEY_CURRENT_USER, key + "\\Closed\\Inner");
+    SetString(HKEY_CURRENT_USER, key, "Recent", "C:\\secret.txt");
+    std::ofstream(ruleFile) << "[" << ruleName << "]\nFileKey1=" << ruleFolder << "\\Cache|*|REMOVESELF\nRegKey1=HKCU\\"
+                            << key << "\n";
+    return MakeFolderLink(base + "\\Cache\\Linked", "..\\Elsewhere") &&
+           SetKeyClosed(HKEY_CURRENT_USER, key + "\\Closed", true);
+}
+
+void ClearLeftTraces(const std::string& base, const std::string& key, const std::string& ruleFile)
+{
+    SetKeyClosed(HKEY_CURRENT_USER, key + "\\Closed", false);
+    for (const char* each : {"\\Closed\\Inner", "\\Closed", ""})
+        RegDeleteKeyA(HKEY_CURRENT_USER, (key + each).c_str());
+    for (const char* file : {"\\Cache\\Linked", "\\Cache\\a.bin", "\\Cache\\held.bin", "\\Elsewhere\\kept.bin"})
+        DeleteFileA((base + file).c_str());
+    for (const char* folder : {"\\Cache", "\\Elsewhere", ""})
+        RemoveDirectoryA((base + folder).c_str());
+    DeleteFileA(ruleFile.c_str());
 }

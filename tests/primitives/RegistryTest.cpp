@@ -121,6 +121,34 @@ TEST_F(RegistryTest, ClearRegValuesTakesTheUnnamedValueAndSparesSubKeys)
     ClearRegValues(Path + "\\missing");
 }
 
+TEST_F(RegistryTest, ValueDeletionsThatFailAreRecordedWithTheirReason)
+{
+    SetString(HKEY_CURRENT_USER, Sub, "a", "1");
+    SetString(HKEY_CURRENT_USER, Sub + "\\closed", "b", "2");
+    ASSERT_TRUE(SetKeyClosed(HKEY_CURRENT_USER, Sub + "\\closed", true));
+    std::vector<TLeftItem> left;
+    {
+        TLeftLog log;
+        EXPECT_FALSE(DeleteRegValue(Path + "\\closed", "b"));
+        ClearRegValues(Path + "\\closed");
+        // Missing values and keys are no failure.
+        EXPECT_FALSE(DeleteRegValue(Path, "missing"));
+        ClearRegValues(Path + "\\missing");
+        EXPECT_TRUE(DeleteRegValue(Path, "a"));
+        left = log.Items();
+    }
+    SetKeyClosed(HKEY_CURRENT_USER, Sub + "\\closed", false);
+    EXPECT_EQ(RawString(HKEY_CURRENT_USER, Sub + "\\closed", "b"), "2");
+    ASSERT_EQ(left.size(), 2u);
+    EXPECT_EQ(left[0].Kind, EffectKind::DeleteValue);
+    EXPECT_EQ(left[0].Path, Path + "\\closed");
+    EXPECT_EQ(left[0].Name, "b");
+    EXPECT_EQ(left[1].Kind, EffectKind::ClearTree);
+    EXPECT_EQ(left[1].Path, Path + "\\closed");
+    for (const TLeftItem& item : left)
+        EXPECT_EQ(LeftReasonText(item), "access denied");
+}
+
 TEST_F(RegistryTest, ResetRegStringOnlyReplacesExistingValues)
 {
     SetString(HKEY_CURRENT_USER, Sub, "expand", "%TEMP%", REG_EXPAND_SZ);

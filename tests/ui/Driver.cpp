@@ -2,9 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <fstream>
 
 namespace {
+
+// Started as a browser's stand-in: it waits to be ended and runs no test.
+const bool StandIn = [] {
+    if (strstr(GetCommandLineA(), "--stand-in")) {
+        Sleep(120000);
+        ExitProcess(0);
+    }
+    return false;
+}();
 
 struct TFind {
     DWORD Process;
@@ -279,4 +289,88 @@ void StopProgram(PROCESS_INFORMATION& process, HWND main)
     }
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
+}
+
+HANDLE StartFakeBrowser(const std::string& exeName)
+{
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, sizeof self);
+    const std::string copy = "C:\\hushmark\\" + exeName;
+    if (!CopyFileA(self, copy.c_str(), FALSE))
+        return nullptr;
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    std::string command = "\"" + copy + "\" --stand-in";
+    std::vector<char> line(command.begin(), command.end());
+    line.push_back('\0');
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return nullptr;
+    CloseHandle(process.hThread);
+    return process.hProcess;
+}
+
+namespace {
+
+std::vector<std::string> TrayTexts;
+
+// Runs of at least four printable characters, read as UTF-16 and as bytes, so that the
+// texts are found whatever the layout the shell's message has.
+void KeepTexts(const unsigned char* data, size_t size)
+{
+    for (size_t step : {size_t(2), size_t(1)}) {
+        std::string run;
+        for (size_t i = 0; i + step <= size; i += step) {
+            const unsigned code = step == 2 ? data[i] | (data[i + 1] << 8) : data[i];
+            if (code >= 0x20 && code < 0x7F) {
+                run += static_cast<char>(code);
+                continue;
+            }
+            if (code == '\n' && !run.empty()) {
+                run += '\n';
+                continue;
+            }
+            if (run.size() >= 4)
+                TrayTexts.push_back(run);
+            run.clear();
+        }
+        if (run.size() >= 4)
+            TrayTexts.push_back(run);
+    }
+}
+
+LRESULT CALLBACK TrayProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_COPYDATA) {
+        const COPYDATASTRUCT* copy = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+        if (copy && copy->lpData)
+            KeepTexts(static_cast<const unsigned char*>(copy->lpData), copy->cbData);
+        return TRUE;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+TTrayListener::TTrayListener()
+{
+    TrayTexts.clear();
+    WNDCLASSA tray = {};
+    tray.lpfnWndProc = TrayProc;
+    tray.hInstance = GetModuleHandleA(nullptr);
+    tray.lpszClassName = "Shell_TrayWnd";
+    RegisterClassA(&tray);
+    Window = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "Shell_TrayWnd", nullptr, WS_POPUP, 0, 0, 1, 1, nullptr,
+                             nullptr, tray.hInstance, nullptr);
+}
+
+TTrayListener::~TTrayListener()
+{
+    if (Window)
+        DestroyWindow(Window);
+}
+
+const std::vector<std::string>& TTrayListener::Texts() const
+{
+    return TrayTexts;
 }

@@ -59,3 +59,25 @@ bool StartProgram(PROCESS_INFORMATION& process);
 HWND WaitForMainWindow();
 // Closed as a user would, ended when it does not go within 20 seconds.
 void StopProgram(PROCESS_INFORMATION& process, HWND main);
+
+// A program that runs under the name of a browser: a copy of the driver, which only
+// waits when started so (a copy of a Wine program would start Wine's own browser). The
+// caller ends it and deletes C:\hushmark\<exeName>.
+HANDLE StartFakeBrowser(const std::string& exeName);
+
+// While alive: a window of the taskbar's class, found before the shell's own, which
+// takes the notification icon's messages (Shell_NotifyIcon sends them as WM_COPYDATA)
+// and keeps every text in them. Messages flow while the driver waits (Pump, WaitUntil).
+class TTrayListener {
+public:
+    TTrayListener();
+    ~TTrayListener();
+    TTrayListener(const TTrayListener&) = delete;
+    TTrayListener& operator=(const TTrayListener&) = delete;
+    bool Listening() const { return Window != nullptr; }
+    // Every run of readable UTF-16 or single-byte text of every message so far.
+    const std::vector<std::string>& Texts() const;
+
+private:
+    HWND Window = nullptr;
+};

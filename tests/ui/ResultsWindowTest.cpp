@@ -21,15 +21,6 @@
 
 namespace {
 
-// Started as a browser's stand-in: it waits to be ended and runs no test.
-const bool StandIn = [] {
-    if (strstr(GetCommandLineA(), "--stand-in")) {
-        Sleep(120000);
-        ExitProcess(0);
-    }
-    return false;
-}();
-
 const std::string Info = Tree + "info.ini";
 const std::string Exports = "C:\\hushmark\\exports\\";
 const std::string Header = "Hushmark exported problems list\r\n\r\n";
@@ -425,27 +416,6 @@ TEST_F(ResultsWindow, SolveAllFromTheMenuSolvesOnlyTheTicked)
     }
     EXPECT_EQ(FoundPart(), StatusWanted(Rows(), RiskyLeft));
     SaveScreenshot(Results, "results-after-solve-all");
-}
-
-// A program that runs under the name of a browser: a copy of this driver, which only
-// waits when started so (a copy of a Wine program would start Wine's own browser).
-HANDLE StartFakeBrowser(const std::string& exeName)
-{
-    char self[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, self, sizeof self);
-    const std::string copy = "C:\\hushmark\\" + exeName;
-    if (!CopyFileA(self, copy.c_str(), FALSE))
-        return nullptr;
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    std::string command = "\"" + copy + "\" --stand-in";
-    std::vector<char> line(command.begin(), command.end());
-    line.push_back('\0');
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return nullptr;
-    CloseHandle(process.hThread);
-    return process.hProcess;
 }
 
 TEST_F(ResultsWindow, ARunningBrowserIsNamedBeforeItsEntriesAreSolved)

@@ -2,7 +2,9 @@
 // own rules: the results list shows them after the catalogue with their category and
 // its icon, a tick the user gives a rule outlives a restart, a rule with a warning asks
 // with its own text (No keeps, Yes removes), Solve All and export take rules, and the
-// scheduler's list holds rules and cleans a ticked one on schedule.
+// scheduler's list holds rules and cleans a ticked one on schedule. A running browser is
+// named before its rules are solved, and what a rule could not remove stays listed.
+#include "tests/primitives/Helpers.h"
 #include "tests/ui/Driver.h"
 #include "tools/seeder/Seeder.h"
 #include "ui/Unit1.h"
@@ -80,6 +82,27 @@ std::string Joined(const std::vector<std::string>& lines)
     return text;
 }
 
+// A rule of our own over a cache holding a link to a folder elsewhere, and over a key
+// with a subkey the user may not open: both stay, and say why.
+const std::string LeftRule = "Hm Left Cache *";
+const std::string LeftRuleFile = Tree + "rules\\hm-left.ini";
+const std::string LeftKey = "Software\\HmUiLeft";
+
+std::string LeftBase()
+{
+    return ExpandPath("%LOCALAPPDATA%\\HmUiLeft");
+}
+
+void ClearLeftRule()
+{
+    ClearLeftTraces(LeftBase(), LeftKey, LeftRuleFile);
+}
+
+void PlantLeftRule()
+{
+    ASSERT_TRUE(PlantLeftTraces(LeftBase(), LeftKey, LeftRuleFile, LeftRule, "%LocalAppData%\\HmUiLeft"));
+}
+
 class RulesWindows : public testing::Test {
 protected:
     static void SetUpTestSuite()
@@ -94,6 +117,7 @@ protected:
             Plant(*FindSeedPlan(rule));
         }
         Plant(*FindSeedPlan(Catalogue));
+        PlantLeftRule();
         Start();
     }
 
@@ -105,6 +129,7 @@ protected:
             Unplant(*FindSeedPlan(rule));
         }
         Unplant(*FindSeedPlan(Catalogue));
+        ClearLeftRule();
     }
 
     // The program started and a scan run, its results window shown.
@@ -276,6 +301,64 @@ TEST_F(RulesWindows, TheUsersTickOfARuleOutlivesARestart)
     EXPECT_EQ(TickBox(Find(RowOf("Google Chrome Cache *"))), ticked);
 }
 
+TEST_F(RulesWindows, ARunningBrowserIsNamedBeforeItsRulesAreSolved)
+{
+    const std::string rule = "Google Chrome Cache *";
+    HANDLE browser = StartFakeBrowser("chrome.exe");
+    ASSERT_NE(browser, nullptr);
+    const int row = Find(RowOf(rule));
+    ASSERT_GE(row, 0);
+    Send(Output, LB_SETCURSEL, row);
+    Press("solve");
+    HWND question = Dialog("Browser running");
+    EXPECT_NE(question, nullptr) << "no question while the browser runs";
+    if (question) {
+        EXPECT_EQ(DialogText(question).rfind("Google Chrome is running.", 0), 0u) << DialogText(question);
+        Responds(question, 5000);
+        Pump(500);
+        SaveScreenshot(question, "rules-browser-running");
+        Answer(question, IDNO);
+    }
+    TerminateProcess(browser, 0);
+    WaitForSingleObject(browser, 10000);
+    CloseHandle(browser);
+    DeleteFileA("C:\\hushmark\\chrome.exe");
+    // No: nothing was solved.
+    EXPECT_FALSE(RowOf(rule).empty());
+    EXPECT_EQ(Joined(NotPresent(rule)), "");
+}
+
+TEST_F(RulesWindows, WhatARuleCouldNotRemoveStaysListedWithItsReason)
+{
+    const std::string status = Text(GetDlgItem(Results, IDC_RESULTS_STATUS));
+    const int row = Find(RowOf(LeftRule));
+    ASSERT_GE(row, 0) << "the rule is not listed";
+    const int rows = Rows();
+    Send(Output, LB_SETCURSEL, row);
+    Press("solve");
+    const bool counted = WaitUntil(
+        [&] { return Text(GetDlgItem(Results, IDC_RESULTS_STATUS)).find(" partly solved 1.") != std::string::npos; }, 30000);
+    EXPECT_TRUE(counted) << Text(GetDlgItem(Results, IDC_RESULTS_STATUS)) << " (was: " << status << ")";
+    EXPECT_EQ(Rows(), rows);
+    const int kept = Find(RowOf(LeftRule));
+    ASSERT_GE(kept, 0) << "a partly solved rule left the list";
+    EXPECT_EQ(Profile("Rule:" + LeftRule, "Solved"), "");
+    // The line of what is left, drawn in its own colour.
+    const RECT box = Show(kept);
+    POINT corner = {box.left, box.top};
+    ClientToScreen(Output, &corner);
+    const std::vector<char> pixels =
+        Pixels(RECT{corner.x, corner.y, corner.x + box.right - box.left, corner.y + box.bottom - box.top}, 32);
+    bool red = false;
+    for (size_t i = 0; i + 3 < pixels.size(); i += 4)
+        red = red || (static_cast<unsigned char>(pixels[i + 2]) == 0xA0 && pixels[i + 1] == 0 && pixels[i] == 0);
+    EXPECT_TRUE(red) << "no line of what is left";
+    SaveScreenshot(Results, "rules-partly-solved");
+    const std::string base = LeftBase();
+    EXPECT_FALSE(FileThere(base + "\\Cache\\a.bin"));
+    EXPECT_TRUE(FileThere(base + "\\Elsewhere\\kept.bin")) << "the link was entered";
+}
+
 TEST_F(RulesWindows, ExportAndSolveAllTakeRulesAndAWarningAsksWithItsOwnText)
 {
     const std::string path = Exports + "rules.txt";
@@ -359,15 +442,24 @@ TEST_F(RulesWindows, TheSchedulerListsRulesAfterTheCatalogueAndCleansATickedOne)
     EXPECT_EQ(firstRule, 382);
     // The rule with a warning can be scheduled: the user chose it.
     const std::string rule = "VLC Media Player Recent Media *";
-    const std::string text = "Multimedia: " + Title(rule);
-    const LRESULT row = Send(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str()));
-    ASSERT_GE(row, firstRule) << text;
-    Send(list, LB_SETTOPINDEX, static_cast<WPARAM>(row));
-    const LRESULT top = Send(list, LB_GETTOPINDEX), height = Send(list, LB_GETITEMHEIGHT);
-    const LPARAM point = MAKELPARAM(8, (row - top) * height + height / 2);
-    PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, point);
-    PostMessageA(list, WM_LBUTTONUP, 0, point);
-    ASSERT_TRUE(WaitUntil([&] { return (Send(list, LB_GETITEMDATA, row) & ScheduledTick) != 0; }, 5000));
+    for (const std::string& text : {"Multimedia: " + Title(rule), "Other: " + Title(LeftRule)}) {
+        const LRESULT row =
+            Send(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str()));
+        ASSERT_GE(row, firstRule) << text;
+        Send(list, LB_SETTOPINDEX, static_cast<WPARAM>(row));
+        const LRESULT top = Send(list, LB_GETTOPINDEX), height = Send(list, LB_GETITEMHEIGHT);
+        const LPARAM point = MAKELPARAM(8, (row - top) * height + height / 2);
+        PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, point);
+        PostMessageA(list, WM_LBUTTONUP, 0, point);
+        ASSERT_TRUE(WaitUntil([&] { return (Send(list, LB_GETITEMDATA, row) & ScheduledTick) != 0; }, 5000)) << text;
+    }
+    // A file of the rule held open without sharing, as a running program holds it.
+    const std::string heldPath = LeftBase() + "\\Cache\\held.bin";
+    MakeFile(heldPath);
+    HANDLE held = CreateFileA(heldPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    TTrayListener tray;
+    ASSERT_TRUE(tray.Listening());
     PostMessageA(GetDlgItem(form, IDC_OPT_SCHEDULEWORK), BM_CLICK, 0, 0);
     Send(GetDlgItem(form, IDC_OPT_MINUTE), CB_SETCURSEL, 0);
     Pump(300);
@@ -378,6 +470,24 @@ TEST_F(RulesWindows, TheSchedulerListsRulesAfterTheCatalogueAndCleansATickedOne)
 
     // Every minute: the first run comes within about a minute.
     EXPECT_TRUE(WaitUntil([&] { return NotRemoved(rule).empty(); }, 80000)) << Joined(NotRemoved(rule));
+    // Never silent: the hints count what was only partly solved, the balloon says what is left.
+    HWND hint = GetDlgItem(Main, IDC_MAIN_HINT);
+    EXPECT_TRUE(WaitUntil([&] { return SentText(hint) == "Scheduled clean-up: 1 solved, 1 partly solved"; }, 20000))
+        << SentText(hint);
+    auto told = [&](const std::string& text) {
+        for (const std::string& each : tray.Texts())
+            if (each.find(text) != std::string::npos)
+                return true;
+        return false;
+    };
+    EXPECT_TRUE(WaitUntil([&] { return told("Scheduled clean-up: 1 solved, 1 partly solved"); }, 5000))
+        << "the icon's hint" << Joined(tray.Texts());
+    EXPECT_TRUE(WaitUntil([&] { return told("Solved 2 privacy leaks, 1 of them only partly. Still there:"); }, 5000))
+        << "the balloon" << Joined(tray.Texts());
+    EXPECT_TRUE(told("\n" + Title(LeftRule) + ": ")) << Joined(tray.Texts());
+    EXPECT_TRUE(told("1 file in use")) << Joined(tray.Texts());
+    SaveScreenshot(Main, "rules-after-scheduled-run");
+    CloseHandle(held);
     EXPECT_EQ(Joined(NotPresent("Discord Cache *")), "") << "an unscheduled rule was cleaned";
     EXPECT_EQ(Joined(NeighboursLost()), "");
 
