@@ -11,14 +11,16 @@ namespace {
 // Below this many files per thread, starting a thread costs more than it saves.
 const size_t FilesPerThread = 48;
 
-// Two by default: measured under Wine 8 on two cores, a third thread only adds
-// contention on the server. HUSHMARK_DELETE_THREADS (1 to 8) lets the benchmark compare.
+// Four by default: measured under Wine 8 on two loaded cores (bench/README.md), each
+// deletion mostly waits on the wineserver and the disk, and two threads were no faster
+// than one while four took half the time. HUSHMARK_DELETE_THREADS (1 to 8) lets the
+// benchmark compare.
 size_t ThreadCount()
 {
     static const size_t count = [] {
         const char* text = std::getenv("HUSHMARK_DELETE_THREADS");
-        long wanted = text ? std::strtol(text, nullptr, 10) : 2;
-        return static_cast<size_t>(wanted >= 1 && wanted <= 8 ? wanted : 2);
+        long wanted = text ? std::strtol(text, nullptr, 10) : 4;
+        return static_cast<size_t>(wanted >= 1 && wanted <= 8 ? wanted : 4);
     }();
     return count;
 }

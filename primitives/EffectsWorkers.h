@@ -1,7 +1,7 @@
 #pragma once
 // Inside the effects layer only: the system calls of many file deletions, overlapped.
 // Under Wine each DeleteFileA waits on the wineserver twice (open with delete-on-close,
-// close); a second thread keeps the server busy while the first converts its next path,
+// close) and on the disk; several threads keep the server busy while the others wait,
 // so a large folder empties in well under the time of a one-by-one loop.
 #include <windows.h>
 
