@@ -59,14 +59,22 @@ void Restore(const std::string& path, const std::string& snapshot)
 HANDLE OutputFile(const std::string& path)
 {
     SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
-    return CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        ADD_FAILURE() << "could not make " << path << ": error " << GetLastError();
+    return file;
 }
 
 TRun RunCli(const std::string& arguments)
 {
     TRun run;
-    HANDLE out = OutputFile(Scratch + "stdout.txt");
-    HANDLE err = OutputFile(Scratch + "stderr.txt");
+    // Names of their own each run: a process the program starts in passing (Wine's
+    // desktop, say) inherits the handles and may hold the files of that run for good.
+    static int runs = 0;
+    std::string number = std::to_string(++runs);
+    std::string outName = "stdout-" + number + ".txt", errName = "stderr-" + number + ".txt";
+    HANDLE out = OutputFile(Scratch + outName);
+    HANDLE err = OutputFile(Scratch + errName);
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
@@ -94,9 +102,10 @@ TRun RunCli(const std::string& arguments)
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     // Text mode writes CR LF, as a console program should; the checks read plain lines.
-    for (auto& [file, text] : {std::make_pair("stdout.txt", &run.Out), std::make_pair("stderr.txt", &run.Err)}) {
+    for (auto& [file, text] : {std::make_pair(outName, &run.Out), std::make_pair(errName, &run.Err)}) {
         *text = ReadAll(Scratch + file);
         text->erase(std::remove(text->begin(), text->end(), '\r'), text->end());
+        DeleteFileA((Scratch + file).c_str());
     }
     return run;
 }
