@@ -185,7 +185,20 @@ RuleKeyKind KindOf(Word word)
 
 class TReader {
 public:
-    explicit TReader(TRuleFile& file) : File(file) {}
+    TReader(TRuleFile& file, const std::function<void(TRuleEntry&)>& take) : File(file), Take(take) {}
+
+    // Sorts the keys of the entry read last and hands it over.
+    void EndEntry()
+    {
+        if (!Current)
+            return;
+        std::stable_sort(Entry.Keys.begin(), Entry.Keys.end(), [](const TRuleKey& a, const TRuleKey& b) {
+            return a.Kind != b.Kind ? a.Kind < b.Kind : a.Number < b.Number;
+        });
+        Current = nullptr;
+        Take(Entry);
+        Entry = TRuleEntry();
+    }
 
     void Line(const std::string& raw, int number)
     {
@@ -213,7 +226,7 @@ private:
 
     void StartEntry(const std::string& line, int number)
     {
-        Current = nullptr;
+        EndEntry();
         Skipping = false;
         size_t close = line.rfind(']');
         if (close == std::string::npos || close < 2) {
@@ -238,8 +251,8 @@ private:
             Refuse(shown, "section name is empty or holds [, ] or control characters", number);
             return;
         }
-        if (File.Entries.size() >= MaxRuleEntries) {
-            if (File.Entries.size() == MaxRuleEntries && !TooMany) {
+        if (EntryCount >= MaxRuleEntries) {
+            if (!TooMany) {
                 TooMany = true;
                 Refuse(shown, "more than " + std::to_string(MaxRuleEntries) + " entries in the file", number);
             }
@@ -253,8 +266,8 @@ private:
             return;
         }
         Names.insert(seen, lower);
-        File.Entries.emplace_back();
-        Current = &File.Entries.back();
+        ++EntryCount;
+        Current = &Entry;
         Current->Name = name;
         Current->Line = number;
         Seen.clear();
@@ -350,7 +363,10 @@ private:
     }
 
     TRuleFile& File;
+    const std::function<void(TRuleEntry&)>& Take;
+    TRuleEntry Entry;             // the entry being read, when Current points at it
     TRuleEntry* Current = nullptr;
+    size_t EntryCount = 0;
     std::vector<std::string> Names;  // sorted, lower case
     std::vector<std::string> Seen;   // keys of the current entry
     bool TooMany = false;
@@ -392,34 +408,33 @@ bool ParseRuleVersion(const std::string& text, uint32_t& version)
 TRuleFile ReadRuleText(const std::string& text)
 {
     TRuleFile file;
-    std::string body = text;
-    if (body.compare(0, 3, "\xEF\xBB\xBF") == 0) {
-        body.erase(0, 3);
+    ReadRuleText(text, file, [&](TRuleEntry& entry) { file.Entries.push_back(std::move(entry)); });
+    return file;
+}
+
+void ReadRuleText(const std::string& text, TRuleFile& file, const std::function<void(TRuleEntry&)>& take)
+{
+    // The text is read in place: a byte-order mark is stepped over, never cut off a copy.
+    size_t start = 0;
+    if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) {
+        start = 3;
         file.Utf8 = true;
     } else {
         bool beyondAscii = false;
-        file.Utf8 = IsValidUtf8(body, beyondAscii) && beyondAscii;
+        file.Utf8 = IsValidUtf8(text, beyondAscii) && beyondAscii;
     }
-    TReader reader(file);
+    TReader reader(file, take);
     int number = 0;
     // Lines are cut here rather than by SplitLines, so that a 10 MB line is never copied.
-    size_t start = 0;
-    while (start < body.size()) {
-        size_t end = body.find_first_of("\r\n", start);
+    while (start < text.size()) {
+        size_t end = text.find_first_of("\r\n", start);
         if (end == std::string::npos)
-            end = body.size();
+            end = text.size();
         ++number;
-        if (end - start > MaxRuleLine * 2)
-            reader.Line(body.substr(start, MaxRuleLine * 2), number);
-        else
-            reader.Line(body.substr(start, end - start), number);
+        reader.Line(text.substr(start, std::min(end - start, MaxRuleLine * 2)), number);
         start = end;
-        if (start < body.size())
-            start += body.compare(start, 2, "\r\n") == 0 ? 2 : 1;
+        if (start < text.size())
+            start += text.compare(start, 2, "\r\n") == 0 ? 2 : 1;
     }
-    for (TRuleEntry& entry : file.Entries)
-        std::stable_sort(entry.Keys.begin(), entry.Keys.end(), [](const TRuleKey& a, const TRuleKey& b) {
-            return a.Kind != b.Kind ? a.Kind < b.Kind : a.Number < b.Number;
-        });
-    return file;
+    reader.EndEntry();
 }
