@@ -224,6 +224,11 @@ void TRuleIssue::Prepare(std::vector<TRuleKey>& keys)
     for (const std::string& path : detectPaths)
         DetectPaths.push_back(Shared->Intern(path));
     // Of the keys as read, only the deletion keys are shown later, by name and text.
+    size_t textBytes = 0;
+    for (const TRuleKey& key : keys)
+        if (key.Kind == RuleKeyKind::FileKey || key.Kind == RuleKeyKind::RegKey)
+            textBytes += key.Name.size() + key.Text.size();
+    KeyTexts.reserve(textBytes);
     for (const TRuleKey& key : keys)
         if (key.Kind == RuleKeyKind::FileKey || key.Kind == RuleKeyKind::RegKey) {
             KeyTexts += key.Name;
