@@ -105,6 +105,12 @@ bool ExpandRuleVariables(const std::string& text, const TRuleVariables& variable
                 if (std::none_of(next.begin(), next.end(), [&](const std::string& s) { return SameAsciiText(s, joined); }))
                     next.push_back(joined);
             }
+        // Each variable of two folders doubles the texts: a key that repeats one would
+        // grow without bound.
+        if (next.size() > MaxRuleExpansions) {
+            reason = "its variables stand for more than " + std::to_string(MaxRuleExpansions) + " folders";
+            return false;
+        }
         results.swap(next);
         i = close + 1;
     }

@@ -48,6 +48,12 @@ TEST(RulePaths, VariablesExpandOrRefuseTheKey)
     std::string reason;
     ASSERT_TRUE(ExpandRuleVariables("%ProgramFiles%\\VLC", Variables(), both, reason));
     EXPECT_EQ(both, (std::vector<std::string>{"C:\\Program Files\\VLC", "C:\\Program Files (x86)\\VLC"}));
+    // Two folders a variable double the texts each time: a repeated one is refused, not
+    // expanded a billion times.
+    std::string repeated;
+    for (int i = 0; i < 40; ++i)
+        repeated += "%ProgramFiles%";
+    EXPECT_EQ(Folder(repeated), "refused: its variables stand for more than 16 folders");
 }
 
 TEST(RulePaths, FolderForms)
