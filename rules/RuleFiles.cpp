@@ -54,7 +54,7 @@ bool FolderToEnter(const std::string& path)
 
 bool Deletable(const std::string& path, const std::string& name, const TFileKeyWalk& walk)
 {
-    return MatchesAnyRulePattern(name, walk.Patterns) && !(walk.Exclusions && FileExcluded(path, *walk.Exclusions));
+    return MatchesAnyRulePattern(name, *walk.Patterns) && !(walk.Exclusions && FileExcluded(path, *walk.Exclusions));
 }
 
 // Answers whether the folder is left empty.
@@ -123,14 +123,21 @@ void MatchRuleFolders(const std::string& pattern, std::vector<std::string>& fold
     folders.insert(folders.end(), current.begin(), current.end());
 }
 
-bool RulePathExists(const std::string& pattern)
+namespace {
+
+// A path pattern as its parent folder pattern and its last step; false when it has none.
+bool SplitLastStep(const std::string& pattern, std::string& parent, std::string& last)
 {
     size_t slash = pattern.rfind('\\');
     if (slash == std::string::npos || slash + 1 >= pattern.size())
         return false;
-    std::string last = pattern.substr(slash + 1);
-    std::vector<std::string> parents;
-    MatchRuleFolders(pattern.substr(0, slash == 2 ? 3 : slash), parents);
+    last = pattern.substr(slash + 1);
+    parent = pattern.substr(0, slash == 2 ? 3 : slash);
+    return true;
+}
+
+bool ExistsIn(const std::vector<std::string>& parents, const std::string& last)
+{
     for (const std::string& parent : parents) {
         if (!HasWildcard(last)) {
             if (GetFileAttributesA(Join(parent, last).c_str()) != INVALID_FILE_ATTRIBUTES)
@@ -142,6 +149,140 @@ bool RulePathExists(const std::string& pattern)
                 return true;
     }
     return false;
+}
+
+// A short (8.3) step would slip past the protected-folder test: the long form decides.
+std::string LongFolderOf(const std::string& folder)
+{
+    using TGetLongPathName = DWORD(WINAPI*)(const char*, char*, DWORD);
+    static auto get = reinterpret_cast<TGetLongPathName>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetLongPathNameA")));
+    char path[MAX_PATH] = {};
+    DWORD length = get ? get(folder.c_str(), path, sizeof path) : 0;
+    return length > 0 && length < sizeof path ? std::string(path, length) : folder;
+}
+
+}  // namespace
+
+bool RulePathExists(const std::string& pattern)
+{
+    std::string parent, last;
+    if (!SplitLastStep(pattern, parent, last))
+        return false;
+    std::vector<std::string> parents;
+    MatchRuleFolders(parent, parents);
+    return ExistsIn(parents, last);
+}
+
+std::string RuleLongFolder(const std::string& folder)
+{
+    return LongFolderOf(folder);
+}
+
+std::vector<std::string> TRuleLookups::MatchFolders(const std::string& pattern)
+{
+    std::lock_guard<std::mutex> hold(Lock);
+    std::vector<std::string> folders = Match(pattern);
+    if (FolderSteps(pattern).size() == 1 && !folders.empty() && !FolderToEnter(folders[0]))
+        folders.clear();
+    return folders;
+}
+
+// The folders of every prefix of the pattern are kept, so that the next pattern with
+// the same first steps starts where this one left off. Step for step, this is the walk
+// of MatchRuleFolders, without its root test for a pattern of one step (the caller's).
+const std::vector<std::string>& TRuleLookups::Match(const std::string& pattern)
+{
+    std::vector<std::string> steps = FolderSteps(pattern);
+    static const std::vector<std::string> none;
+    if (steps.empty() || HasWildcard(steps[0]))
+        return none;
+    std::vector<std::string> prefixes{steps[0]};
+    for (size_t i = 1; i < steps.size(); ++i)
+        prefixes.push_back(prefixes.back() + "\\" + steps[i]);
+    size_t known = prefixes.size();
+    auto found = Folders.end();
+    while (known > 0 && (found = Folders.find(prefixes[known - 1])) == Folders.end())
+        --known;
+    if (known == 0) {
+        found = Folders.emplace(prefixes[0], std::vector<std::string>{steps[0] + "\\"}).first;
+        known = 1;
+    }
+    for (; known < steps.size(); ++known) {
+        const std::vector<std::string>& current = found->second;
+        std::vector<std::string> next;
+        const std::string& step = steps[known];
+        for (const std::string& folder : current) {
+            if (!HasWildcard(step)) {
+                std::string path = Join(folder, step);
+                if (FolderToEnter(path))
+                    next.push_back(path);
+                continue;
+            }
+            for (const TEntry& entry : ListEntries(folder))
+                if (entry.Folder && MatchesRulePattern(entry.Name, step))
+                    next.push_back(Join(folder, entry.Name));
+        }
+        found = Folders.emplace(prefixes[known], std::move(next)).first;
+    }
+    return found->second;
+}
+
+bool TRuleLookups::PathExists(const std::string& pattern)
+{
+    std::lock_guard<std::mutex> hold(Lock);
+    auto known = Answers.find("path " + pattern);
+    if (known != Answers.end())
+        return known->second;
+    std::string parent, last;
+    bool exists = false;
+    if (SplitLastStep(pattern, parent, last)) {
+        std::vector<std::string> parents = Match(parent);
+        if (FolderSteps(parent).size() == 1 && !parents.empty() && !FolderToEnter(parents[0]))
+            parents.clear();
+        exists = ExistsIn(parents, last);
+    }
+    Answers.emplace("path " + pattern, exists);
+    return exists;
+}
+
+std::string TRuleLookups::LongFolder(const std::string& folder)
+{
+    std::lock_guard<std::mutex> hold(Lock);
+    auto known = LongForms.find(folder);
+    if (known == LongForms.end())
+        known = LongForms.emplace(folder, LongFolderOf(folder)).first;
+    return known->second;
+}
+
+bool TRuleLookups::Remembered(const std::string& question, const std::function<bool()>& answer)
+{
+    std::lock_guard<std::mutex> hold(Lock);
+    auto known = Answers.find(question);
+    if (known == Answers.end())
+        known = Answers.emplace(question, answer()).first;
+    return known->second;
+}
+
+void TRuleLookups::BeginCheck(size_t order)
+{
+    std::lock_guard<std::mutex> hold(Lock);
+    if (InPass && order <= LastOrder) {
+        Folders.clear();
+        Answers.clear();
+        LongForms.clear();
+    }
+    LastOrder = order;
+    InPass = true;
+}
+
+void TRuleLookups::Forget()
+{
+    std::lock_guard<std::mutex> hold(Lock);
+    Folders.clear();
+    Answers.clear();
+    LongForms.clear();
+    InPass = false;
 }
 
 bool FileKeyFinds(const std::string& folder, const TFileKeyWalk& walk)

@@ -92,36 +92,28 @@ bool KeyExistsIn64BitView(const std::string& path)
     return true;
 }
 
-// A short (8.3) step would slip past the protected-folder test: the long form decides.
-std::string LongFolder(const std::string& folder)
-{
-    using TGetLongPathName = DWORD(WINAPI*)(const char*, char*, DWORD);
-    static auto get = reinterpret_cast<TGetLongPathName>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetLongPathNameA")));
-    char path[MAX_PATH] = {};
-    DWORD length = get ? get(folder.c_str(), path, sizeof path) : 0;
-    return length > 0 && length < sizeof path ? std::string(path, length) : folder;
-}
-
 }  // namespace
 
-TRuleIssue::TRuleIssue(TRuleEntry entry, std::string source, std::shared_ptr<const TRuleSystem> system)
-    : Entry(std::move(entry)), SourceName(std::move(source)), System(std::move(system))
+TRuleIssue::TRuleIssue(TRuleEntry& entry, const std::string& source, const std::shared_ptr<TRuleShared>& shared)
+    : EntryName(std::move(entry.Name)), EntrySection(std::move(entry.Section)), EntryWarning(std::move(entry.Warning)),
+      LangSecRef(entry.LangSecRef), IsDefault(entry.Default), HasDetectOS(entry.HasDetectOS), OSMin(entry.OSMin),
+      OSMax(entry.OSMax), Order(shared->Made++), SourceName(shared->Intern(source)), Shared(shared),
+      Refusals(std::move(entry.Refused))
 {
-    DefaultUnchecked = !Entry.Warning.empty();
-    Prepare();
+    DefaultUnchecked = !EntryWarning.empty();
+    Prepare(entry.Keys);
 }
 
 void TRuleIssue::Refuse(const TRuleKey& key, const std::string& reason)
 {
-    Entry.Refused.push_back({key.Name, reason, key.Line});
+    Refusals.push_back({key.Name, reason, key.Line});
 }
 
 bool TRuleIssue::Expand(const TRuleKey& key, const std::string& text, std::vector<std::string>& folders)
 {
     std::vector<std::string> expanded;
     std::string reason;
-    if (!ExpandRuleVariables(text, System->Variables, expanded, reason)) {
+    if (!ExpandRuleVariables(text, Shared->System->Variables, expanded, reason)) {
         Refuse(key, reason);
         return false;
     }
@@ -138,12 +130,12 @@ bool TRuleIssue::Expand(const TRuleKey& key, const std::string& text, std::vecto
     return true;
 }
 
-void TRuleIssue::Prepare()
+void TRuleIssue::Prepare(std::vector<TRuleKey>& keys)
 {
     // Exclusions first: a deletion key whose exclusion could not be understood would
     // delete what the rule's author meant to keep, so it does not run either.
     bool fileExclusionRefused = false, regExclusionRefused = false;
-    for (const TRuleKey& key : Entry.Keys) {
+    for (const TRuleKey& key : keys) {
         if (key.Kind != RuleKeyKind::ExcludeKey)
             continue;
         if (key.Scope == "reg") {
@@ -168,41 +160,45 @@ void TRuleIssue::Prepare()
         for (const std::string& folder : folders)
             FileExclusions.push_back(TFileExclusion{folder, key.Patterns, key.Scope == "path"});
     }
-    for (const TRuleKey& key : Entry.Keys) {
+    std::vector<std::string> detectPaths;
+    for (const TRuleKey& key : keys) {
         switch (key.Kind) {
         case RuleKeyKind::Detect: {
             HasDetection = true;
             std::string hive, subkey;
             if (SplitRuleHive(key.Folder, hive, subkey))
-                DetectKeys.push_back(subkey.empty() ? hive : hive + "\\" + subkey);
+                DetectKeys.push_back(Shared->Intern(subkey.empty() ? hive : hive + "\\" + subkey));
             else
                 Refuse(key, "unknown registry hive");
             break;
         }
         case RuleKeyKind::DetectFile:
             HasDetection = true;
-            Expand(key, key.Folder, DetectPaths);
+            Expand(key, key.Folder, detectPaths);
             break;
         case RuleKeyKind::SpecialDetect:
             HasDetection = true;
-            Expand(key, SpecialDetectPath(key.Value), DetectPaths);
+            Expand(key, SpecialDetectPath(key.Value), detectPaths);
             break;
         case RuleKeyKind::FileKey: {
             if (fileExclusionRefused) {
                 Refuse(key, "an exclusion of this entry was refused");
                 break;
             }
-            TFileKeyRun run{{}, key.Patterns, key.Recurse, key.RemoveSelf};
-            if (!Expand(key, key.Folder, run.Folders))
+            std::vector<std::string> folders;
+            if (!Expand(key, key.Folder, folders))
                 break;
             std::string reason;
-            for (const std::string& folder : run.Folders)
+            for (const std::string& folder : folders)
                 if (reason.empty())
-                    reason = RefuseFileKey(folder, key.Patterns, key.Recurse, System->Protected);
-            if (!reason.empty())
+                    reason = RefuseFileKey(folder, key.Patterns, key.Recurse, Shared->System->Protected);
+            if (!reason.empty()) {
                 Refuse(key, reason);
-            else
-                FileKeys.push_back(run);
+                break;
+            }
+            const std::vector<std::string>* patterns = Shared->Intern(key.Patterns);
+            for (const std::string& folder : folders)
+                FileKeys.push_back(TFileKeyRun{Shared->Intern(folder), patterns, key.Recurse, key.RemoveSelf});
             break;
         }
         case RuleKeyKind::RegKey: {
@@ -219,92 +215,121 @@ void TRuleIssue::Prepare()
             if (!reason.empty())
                 Refuse(key, reason);
             else
-                RegKeys.push_back(TRegKeyRun{hive + "\\" + subkey, key.Value, key.HasValue});
+                RegKeys.push_back(TRegKeyRun{Shared->Intern(hive + "\\" + subkey), key.Value, key.HasValue});
             break;
         }
         case RuleKeyKind::ExcludeKey: break;
         }
     }
-    // Thousands of rules stay in memory: of the keys as read, only the deletion keys
-    // are shown later, by name and text.
-    std::vector<TRuleKey> shown;
-    for (const TRuleKey& key : Entry.Keys)
+    for (const std::string& path : detectPaths)
+        DetectPaths.push_back(Shared->Intern(path));
+    // Of the keys as read, only the deletion keys are shown later, by name and text.
+    size_t textBytes = 0;
+    for (const TRuleKey& key : keys)
+        if (key.Kind == RuleKeyKind::FileKey || key.Kind == RuleKeyKind::RegKey)
+            textBytes += key.Name.size() + key.Text.size();
+    KeyTexts.reserve(textBytes);
+    for (const TRuleKey& key : keys)
         if (key.Kind == RuleKeyKind::FileKey || key.Kind == RuleKeyKind::RegKey) {
-            TRuleKey slim;
-            slim.Kind = key.Kind;
-            slim.Name = key.Name;
-            slim.Text = key.Text;
-            slim.Line = key.Line;
-            slim.Number = key.Number;
-            slim.Recurse = key.Recurse;
-            slim.RemoveSelf = key.RemoveSelf;
-            slim.HasValue = key.HasValue;
-            shown.push_back(std::move(slim));
+            KeyTexts += key.Name;
+            uint32_t nameEnd = static_cast<uint32_t>(KeyTexts.size());
+            KeyTexts += key.Text;
+            ShownKeys.push_back(TShownKey{nameEnd, static_cast<uint32_t>(KeyTexts.size()), key.Number, key.Line,
+                                          key.Kind, key.Recurse, key.RemoveSelf, key.HasValue});
         }
-    Entry.Keys.swap(shown);
-    Entry.Refused.shrink_to_fit();
+    keys.clear();
+    KeyTexts.shrink_to_fit();
+    ShownKeys.shrink_to_fit();
+    DetectKeys.shrink_to_fit();
+    DetectPaths.shrink_to_fit();
+    FileKeys.shrink_to_fit();
+    RegKeys.shrink_to_fit();
+    FileExclusions.shrink_to_fit();
+    RegExclusions.shrink_to_fit();
+    Refusals.shrink_to_fit();
 }
 
 std::string TRuleIssue::Title() const
 {
-    const std::string& name = Entry.Name;
+    const std::string& name = EntryName;
     return name.size() > 2 && name.compare(name.size() - 2, 2, " *") == 0 ? name.substr(0, name.size() - 2) : name;
 }
 
 std::string TRuleIssue::Category() const
 {
     for (const TCategory& category : Categories)
-        if (category.Number == Entry.LangSecRef)
+        if (category.Number == LangSecRef)
             return category.Text;
-    if (!Entry.Section.empty())
-        return Entry.Section;
-    if (Entry.LangSecRef >= 3001 && Entry.LangSecRef <= 3020)
+    if (!EntrySection.empty())
+        return EntrySection;
+    if (LangSecRef >= 3001 && LangSecRef <= 3020)
         return "Windows";
-    return Entry.LangSecRef ? "Applications" : "Other";
+    return LangSecRef ? "Applications" : "Other";
 }
 
 TRuleCategoryIcon TRuleIssue::CategoryIcon() const
 {
     for (const TCategory& category : Categories)
-        if (category.Number == Entry.LangSecRef)
+        if (category.Number == LangSecRef)
             return category.Icon;
-    if (!Entry.Section.empty())
-        return IconOfText(Entry.Section);
-    if (Entry.LangSecRef >= 3001 && Entry.LangSecRef <= 3020)
+    if (!EntrySection.empty())
+        return IconOfText(EntrySection);
+    if (LangSecRef >= 3001 && LangSecRef <= 3020)
         return TRuleCategoryIcon::Windows;
-    return Entry.LangSecRef ? TRuleCategoryIcon::Applications : TRuleCategoryIcon::Other;
+    return LangSecRef ? TRuleCategoryIcon::Applications : TRuleCategoryIcon::Other;
 }
 
 bool TRuleIssue::OwnText(TIssueText& text) const
 {
     text.Title = Title();
-    text.Info = Category() + " rule from " + SourceName + (Entry.Warning.empty() ? "" : ". " + Entry.Warning);
+    text.Info = Category() + " rule from " + *SourceName + (EntryWarning.empty() ? "" : ". " + EntryWarning);
     text.Icon = 11;
     return true;
 }
 
-const std::vector<TRuleKey>& TRuleIssue::DeletionKeys() const
+std::vector<TRuleKey> TRuleIssue::DeletionKeys() const
 {
-    return Entry.Keys;
+    std::vector<TRuleKey> keys;
+    uint32_t start = 0;
+    for (const TShownKey& shown : ShownKeys) {
+        TRuleKey key;
+        key.Kind = shown.Kind;
+        key.Name = KeyTexts.substr(start, shown.NameEnd - start);
+        key.Text = KeyTexts.substr(shown.NameEnd, shown.TextEnd - shown.NameEnd);
+        key.Line = shown.Line;
+        key.Number = shown.Number;
+        key.Recurse = shown.Recurse;
+        key.RemoveSelf = shown.RemoveSelf;
+        key.HasValue = shown.HasValue;
+        keys.push_back(std::move(key));
+        start = shown.TextEnd;
+    }
+    return keys;
 }
 
-bool TRuleIssue::Applies() const
+bool TRuleIssue::AppliesHere(bool remembered) const
 {
-    if (Entry.HasDetectOS && (System->Version < Entry.OSMin || System->Version > Entry.OSMax))
+    const TRuleSystem& system = *Shared->System;
+    if (HasDetectOS && (system.Version < OSMin || system.Version > OSMax))
         return false;
     if (!HasDetection)
         return true;
-    for (const std::string& key : DetectKeys)
-        if (RegKeyExists(key) || (System->Wow64 && KeyExistsIn64BitView(key)))
+    TRuleLookups& lookups = Shared->Lookups;
+    for (const std::string* key : DetectKeys) {
+        auto exists = [&] { return RegKeyExists(*key) || (system.Wow64 && KeyExistsIn64BitView(*key)); };
+        if (remembered ? lookups.Remembered("key " + *key, exists) : exists())
             return true;
-    return std::any_of(DetectPaths.begin(), DetectPaths.end(), RulePathExists);
+    }
+    return std::any_of(DetectPaths.begin(), DetectPaths.end(), [&](const std::string* path) {
+        return remembered ? lookups.PathExists(*path) : RulePathExists(*path);
+    });
 }
 
 bool TRuleIssue::RegKeyFinds(const TRegKeyRun& run) const
 {
     if (run.HasValue)
-        return !RegValueExcluded(run.Key, run.Value, RegExclusions) && RegValueExists(run.Key, run.Value);
-    return RegKeyHasDeletable(run.Key);
+        return !RegValueExcluded(*run.Key, run.Value, RegExclusions) && RegValueExists(*run.Key, run.Value);
+    return RegKeyHasDeletable(*run.Key);
 }
 
 bool TRuleIssue::RegKeyHasDeletable(const std::string& key) const
@@ -344,17 +369,22 @@ void TRuleIssue::RegKeyClean(const std::string& key) const
         RegKeyClean(key + "\\" + name);
 }
 
-bool TRuleIssue::ForEachFileKeyFolder(const std::function<bool(const std::string&, const TFileKeyWalk&)>& visit) const
+bool TRuleIssue::ForEachFileKeyFolder(bool remembered,
+                                      const std::function<bool(const std::string&, const TFileKeyWalk&)>& visit) const
 {
+    TRuleLookups& lookups = Shared->Lookups;
     for (const TFileKeyRun& run : FileKeys) {
         TFileKeyWalk walk{run.Patterns, run.Recurse, run.RemoveSelf, &FileExclusions};
-        for (const std::string& pattern : run.Folders) {
-            std::vector<std::string> folders;
-            MatchRuleFolders(pattern, folders);
-            for (const std::string& folder : folders)
-                if (RefuseFileKey(LongFolder(folder), run.Patterns, run.Recurse, System->Protected).empty() &&
-                    !visit(folder, walk))
-                    return false;
+        std::vector<std::string> folders;
+        if (remembered)
+            folders = lookups.MatchFolders(*run.Folder);
+        else
+            MatchRuleFolders(*run.Folder, folders);
+        for (const std::string& folder : folders) {
+            std::string longFolder = remembered ? lookups.LongFolder(folder) : RuleLongFolder(folder);
+            if (RefuseFileKey(longFolder, *run.Patterns, run.Recurse, Shared->System->Protected).empty() &&
+                !visit(folder, walk))
+                return false;
         }
     }
     return true;
@@ -362,27 +392,37 @@ bool TRuleIssue::ForEachFileKeyFolder(const std::function<bool(const std::string
 
 bool TRuleIssue::Check()
 {
-    if (!Applies())
+    // Checks of one pass share their look-ups; a pass ends where the order starts over.
+    Shared->Lookups.BeginCheck(Order);
+    if (!AppliesHere(true))
         return false;
     // The walk stops at the first folder with something to delete.
-    if (!ForEachFileKeyFolder([](const std::string& folder, const TFileKeyWalk& walk) { return !FileKeyFinds(folder, walk); }))
+    if (!ForEachFileKeyFolder(true, [](const std::string& folder, const TFileKeyWalk& walk) {
+            return !FileKeyFinds(folder, walk);
+        }))
         return true;
     return std::any_of(RegKeys.begin(), RegKeys.end(), [&](const TRegKeyRun& run) { return RegKeyFinds(run); });
 }
 
 void TRuleIssue::Solve()
 {
-    if (!Applies())
+    // A solve looks at the disk itself and changes it: what the pass remembered is gone.
+    Shared->Lookups.Forget();
+    struct TForget {
+        TRuleLookups& Lookups;
+        ~TForget() { Lookups.Forget(); }
+    } forget{Shared->Lookups};
+    if (!AppliesHere(false))
         return;
-    ForEachFileKeyFolder([](const std::string& folder, const TFileKeyWalk& walk) {
+    ForEachFileKeyFolder(false, [](const std::string& folder, const TFileKeyWalk& walk) {
         FileKeyClean(folder, walk);
         return true;
     });
     for (const TRegKeyRun& run : RegKeys) {
         if (!run.HasValue)
-            RegKeyClean(run.Key);
-        else if (!RegValueExcluded(run.Key, run.Value, RegExclusions))
-            DeleteRegValue(run.Key, run.Value);
+            RegKeyClean(*run.Key);
+        else if (!RegValueExcluded(*run.Key, run.Value, RegExclusions))
+            DeleteRegValue(*run.Key, run.Value);
     }
 }
 

@@ -49,7 +49,27 @@ bool EntryToAnsi(TRuleEntry& entry)
 void AddRuleIssues(const std::string& text, const std::string& source, const std::shared_ptr<const TRuleSystem>& system,
                    TIssueList& issues, std::vector<std::string>& messages)
 {
-    TRuleFile file = ReadRuleText(text);
+    // Names already taken, the catalogue's included: the first one counts.
+    std::unordered_set<std::string> taken;
+    for (const auto& issue : issues)
+        taken.insert(LowerAscii(issue->ClassName()));
+    auto shared = std::make_shared<TRuleShared>(system);
+    TRuleFile file;
+    std::vector<std::string> entryMessages;
+    // Each entry becomes its issue as soon as it is read: the file is never held taken
+    // apart all at once.
+    ReadRuleText(text, file, [&](TRuleEntry& entry) {
+        std::string where = source + " line " + std::to_string(entry.Line) + ": [" + entry.Name.substr(0, 64) + "] ";
+        if (file.Utf8 && !EntryToAnsi(entry)) {
+            entryMessages.push_back(where + "has characters the system's code page cannot show; the rule is refused");
+            return;
+        }
+        if (!taken.insert(LowerAscii(entry.Name)).second) {
+            entryMessages.push_back(where + "repeats the name of an earlier issue or rule; the first one counts");
+            return;
+        }
+        issues.push_back(std::make_unique<TRuleIssue>(entry, source, shared));
+    });
     // A file of junk says so in a few lines, not in thousands.
     const size_t shownProblems = 5;
     for (size_t i = 0; i < file.Problems.size() && i < shownProblems; ++i) {
@@ -60,22 +80,7 @@ void AddRuleIssues(const std::string& text, const std::string& source, const std
     if (file.Problems.size() > shownProblems)
         messages.push_back(source + ": " + std::to_string(file.Problems.size() - shownProblems) +
                            " more problems not shown");
-    // Names already taken, the catalogue's included: the first one counts.
-    std::unordered_set<std::string> taken;
-    for (const auto& issue : issues)
-        taken.insert(LowerAscii(issue->ClassName()));
-    for (TRuleEntry& entry : file.Entries) {
-        std::string where = source + " line " + std::to_string(entry.Line) + ": [" + entry.Name.substr(0, 64) + "] ";
-        if (file.Utf8 && !EntryToAnsi(entry)) {
-            messages.push_back(where + "has characters the system's code page cannot show; the rule is refused");
-            continue;
-        }
-        if (!taken.insert(LowerAscii(entry.Name)).second) {
-            messages.push_back(where + "repeats the name of an earlier issue or rule; the first one counts");
-            continue;
-        }
-        issues.push_back(std::make_unique<TRuleIssue>(std::move(entry), source, system));
-    }
+    messages.insert(messages.end(), entryMessages.begin(), entryMessages.end());
 }
 
 std::vector<std::string> RuleFilesIn(const std::string& programFolder)

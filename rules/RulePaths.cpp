@@ -25,6 +25,26 @@ bool StepsMatch(const std::vector<std::string>& pattern, const std::vector<std::
     return true;
 }
 
+// The number of steps FolderSteps would give.
+size_t FolderDepth(const std::string& folder)
+{
+    size_t depth = 0, start = 0;
+    if (folder.compare(0, 2, "\\\\") == 0) {
+        size_t server = folder.find('\\', 2);
+        size_t shareEnd = server == std::string::npos ? std::string::npos : folder.find('\\', server + 1);
+        if (shareEnd == std::string::npos)
+            return 1;
+        depth = 1;
+        start = shareEnd + 1;
+    }
+    while (start < folder.size()) {
+        size_t end = std::min(folder.find('\\', start), folder.size());
+        depth += end > start;
+        start = end + 1;
+    }
+    return depth;
+}
+
 bool KeyIsAtOrBelow(const std::string& key, const std::string& base)
 {
     return key.size() >= base.size() && SameAsciiText(key.substr(0, base.size()), base) &&
@@ -52,9 +72,10 @@ bool ExpandRuleVariables(const std::string& text, const TRuleVariables& variable
     std::vector<std::string> results(1);
     for (size_t i = 0; i < text.size();) {
         if (text[i] != '%') {
+            size_t next = std::min(text.find('%', i), text.size());
             for (std::string& result : results)
-                result += text[i];
-            ++i;
+                result.append(text, i, next - i);
+            i = next;
             continue;
         }
         size_t close = text.find('%', i + 1);
@@ -64,35 +85,36 @@ bool ExpandRuleVariables(const std::string& text, const TRuleVariables& variable
         }
         std::string name = text.substr(i + 1, close - i - 1);
         auto known = variables.find(LowerAscii(name));
-        std::string shown = "%" + (name.size() > 40 ? name.substr(0, 40) + "..." : name) + "%";
+        auto shown = [&] { return "%" + (name.size() > 40 ? name.substr(0, 40) + "..." : name) + "%"; };
         if (known == variables.end()) {
-            reason = "unknown variable " + shown;
+            reason = "unknown variable " + shown();
             return false;
         }
         if (known->second.empty()) {
-            reason = "variable " + shown + " is empty on this system";
+            reason = "variable " + shown() + " is empty on this system";
             return false;
         }
         std::vector<std::string> next;
         for (const std::string& result : results)
             for (const std::string& value : known->second) {
                 if (value.empty()) {
-                    reason = "variable " + shown + " is empty on this system";
+                    reason = "variable " + shown() + " is empty on this system";
                     return false;
                 }
                 std::string joined = result + value;
                 if (std::none_of(next.begin(), next.end(), [&](const std::string& s) { return SameAsciiText(s, joined); }))
                     next.push_back(joined);
             }
-        // Each two-valued variable doubles the paths: a line of them must not.
+        // Each variable of two folders doubles the texts: a key that repeats one would
+        // grow without bound.
         if (next.size() > MaxRuleExpansions) {
-            reason = "its variables give more than " + std::to_string(MaxRuleExpansions) + " folders";
+            reason = "its variables stand for more than " + std::to_string(MaxRuleExpansions) + " folders";
             return false;
         }
         results.swap(next);
         i = close + 1;
     }
-    out = results;
+    out = std::move(results);
     return true;
 }
 
@@ -102,6 +124,7 @@ bool NormalFolder(const std::string& expanded, std::string& folder, std::string&
     std::replace(text.begin(), text.end(), '/', '\\');
     bool share = text.compare(0, 2, "\\\\") == 0;
     std::string cleaned = share ? "\\\\" : "";
+    cleaned.reserve(text.size() + 1);
     for (size_t i = share ? 2 : 0; i < text.size(); ++i)
         if (text[i] != '\\' || (!cleaned.empty() && cleaned.back() != '\\'))
             cleaned += text[i];
@@ -116,21 +139,27 @@ bool NormalFolder(const std::string& expanded, std::string& folder, std::string&
         if (cleaned.size() == 2)
             cleaned += '\\';
     }
-    std::vector<std::string> steps = FolderSteps(cleaned);
-    if (share && (steps.size() < 2 || steps[0].size() < 3 || cleaned.find('\\', 2) == std::string::npos)) {
-        reason = "folder is a share root";
-        return false;
+    if (share) {
+        std::vector<std::string> steps = FolderSteps(cleaned);
+        if (steps.size() < 2 || steps[0].size() < 3 || cleaned.find('\\', 2) == std::string::npos) {
+            reason = "folder is a share root";
+            return false;
+        }
     }
-    for (const std::string& step : steps)
-        if (step == "." || step == ".." || step.find_first_not_of('.') == std::string::npos) {
+    // A step of dots alone; read in place, as thousands of keys come here.
+    for (size_t start = 0; start < cleaned.size();) {
+        size_t end = std::min(cleaned.find('\\', start), cleaned.size());
+        if (end > start && cleaned.find_first_not_of('.', start) >= end) {
             reason = "folder has a \".\" or \"..\" step";
             return false;
         }
+        start = end + 1;
+    }
     if (cleaned.size() > 240) {
         reason = "folder longer than 240 characters";
         return false;
     }
-    folder = cleaned;
+    folder = std::move(cleaned);
     return true;
 }
 
@@ -248,17 +277,24 @@ std::string RefuseFileKey(const std::string& folder, const std::vector<std::stri
         SplitProtectedFolders(split);
         folders = &split;
     }
-    std::vector<std::string> steps = FolderSteps(folder);
-    std::string what = recurse ? "recurses" : everyName ? "matches every name" : "names program files";
+    // Most keys lie deeper than every protected folder: counted, not split.
+    size_t depth = FolderDepth(folder);
+    bool reachesSystem = std::any_of(folders->SystemSteps.begin(), folders->SystemSteps.end(),
+                                     [&](const std::vector<std::string>& steps) { return steps.size() >= depth; });
+    bool reachesUser = std::any_of(folders->UserSteps.begin(), folders->UserSteps.end(),
+                                   [&](const std::vector<std::string>& steps) { return steps.size() == depth; });
+    std::vector<std::string> steps = depth <= 1 || reachesSystem || reachesUser ? FolderSteps(folder)
+                                                                               : std::vector<std::string>();
+    const char* what = recurse ? "recurses" : everyName ? "matches every name" : "names program files";
     bool root = IsDriveRoot(folder) || steps.size() == 1;
     if (root)
-        return "folder is a drive root and the key " + what;
-    for (size_t i = 0; i < folders->System.size(); ++i)
+        return std::string("folder is a drive root and the key ") + what;
+    for (size_t i = 0; i < folders->System.size() && reachesSystem; ++i)
         if (StepsMatch(steps, folders->SystemSteps[i], false))
             return "folder covers the protected folder " + folders->System[i] + " and the key " + what;
     if (!recurse && !everyName)
         return "";
-    for (size_t i = 0; i < folders->User.size(); ++i)
+    for (size_t i = 0; i < folders->User.size() && reachesUser; ++i)
         if (StepsMatch(steps, folders->UserSteps[i], true))
             return "folder is the user folder " + folders->User[i] + " and the key " +
                    (recurse ? "recurses" : "matches every name");

@@ -10,10 +10,10 @@
 // %ProgramFiles% on 64-bit Windows).
 using TRuleVariables = std::map<std::string, std::vector<std::string>>;
 
-// Replaces every %Name% (case ignored). False with the reason when a variable is
-// unknown or empty, or the variables give more than MaxRuleExpansions folders: such a
-// key skips itself, it never expands to "".
 const size_t MaxRuleExpansions = 16;
+// Replaces every %Name% (case ignored). False with the reason when a variable is
+// unknown or empty, or when they stand for more than MaxRuleExpansions folders: such a
+// key skips itself, it never expands to "".
 bool ExpandRuleVariables(const std::string& text, const TRuleVariables& variables, std::vector<std::string>& out,
                          std::string& reason);
 

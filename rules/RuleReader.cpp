@@ -5,8 +5,20 @@
 
 #include <algorithm>
 #include <cstring>
+#include <unordered_set>
 
 namespace {
+
+// The part of the text between the two places, without the spaces and control
+// characters at its ends, as Trim would leave it.
+std::string TrimmedPart(const std::string& text, size_t first, size_t last)
+{
+    while (first < last && static_cast<unsigned char>(text[first]) <= 32)
+        ++first;
+    while (last > first && static_cast<unsigned char>(text[last - 1]) <= 32)
+        --last;
+    return text.substr(first, last - first);
+}
 
 // Names in refusals are shown to the user: a hostile key name stays one short line.
 std::string Shown(const std::string& text)
@@ -83,13 +95,26 @@ TKeyName ParseKeyName(const std::string& name)
     return parsed;
 }
 
+// Trim without a copy: thousands of keys pass here.
+void TrimInPlace(std::string& text)
+{
+    size_t last = text.size();
+    while (last > 0 && static_cast<unsigned char>(text[last - 1]) <= 32)
+        --last;
+    text.erase(last);
+    size_t first = 0;
+    while (first < text.size() && static_cast<unsigned char>(text[first]) <= 32)
+        ++first;
+    text.erase(0, first);
+}
+
 std::vector<std::string> Patterns(const std::string& text)
 {
     std::vector<std::string> patterns;
-    for (const std::string& pattern : SplitRuleFields(text, ';')) {
-        std::string trimmed = Trim(pattern);
-        if (!trimmed.empty())
-            patterns.push_back(trimmed);
+    for (std::string& pattern : SplitRuleFields(text, ';')) {
+        TrimInPlace(pattern);
+        if (!pattern.empty())
+            patterns.push_back(std::move(pattern));
     }
     return patterns;
 }
@@ -99,7 +124,7 @@ std::string TakeApart(TRuleKey& key)
 {
     std::vector<std::string> fields = SplitRuleFields(key.Text, '|');
     for (std::string& field : fields)
-        field = Trim(field);
+        TrimInPlace(field);
     switch (key.Kind) {
     case RuleKeyKind::Detect:
     case RuleKeyKind::DetectFile:
@@ -108,7 +133,7 @@ std::string TakeApart(TRuleKey& key)
     case RuleKeyKind::SpecialDetect: {
         static const char* const known[] = {"DET_CHROME", "DET_MOZILLA", "DET_THUNDERBIRD", "DET_OPERA"};
         for (const char* name : known)
-            if (SameText(key.Text, name)) {
+            if (SameAsciiText(key.Text, name)) {
                 key.Value = name;
                 return "";
             }
@@ -117,12 +142,12 @@ std::string TakeApart(TRuleKey& key)
     case RuleKeyKind::FileKey: {
         if (fields.size() < 2 || fields.size() > 3)
             return "not of the form folder|patterns[|RECURSE|REMOVESELF]";
-        key.Folder = fields[0];
+        key.Folder = std::move(fields[0]);
         key.Patterns = Patterns(fields[1]);
         if (fields.size() == 3) {
-            if (SameText(fields[2], "RECURSE"))
+            if (SameAsciiText(fields[2], "RECURSE"))
                 key.Recurse = true;
-            else if (SameText(fields[2], "REMOVESELF"))
+            else if (SameAsciiText(fields[2], "REMOVESELF"))
                 key.Recurse = key.RemoveSelf = true;
             else
                 return "unknown flag \"" + Shown(fields[2]) + "\"";
@@ -185,11 +210,23 @@ RuleKeyKind KindOf(Word word)
 
 class TReader {
 public:
-    explicit TReader(TRuleFile& file) : File(file) {}
+    TReader(TRuleFile& file, const std::function<void(TRuleEntry&)>& take) : File(file), Take(take) {}
 
-    void Line(const std::string& raw, int number)
+    // Sorts the keys of the entry read last and hands it over.
+    void EndEntry()
     {
-        std::string line = Trim(raw);
+        if (!Current)
+            return;
+        std::stable_sort(Entry.Keys.begin(), Entry.Keys.end(), [](const TRuleKey& a, const TRuleKey& b) {
+            return a.Kind != b.Kind ? a.Kind < b.Kind : a.Number < b.Number;
+        });
+        Current = nullptr;
+        Take(Entry);
+        Entry = TRuleEntry();
+    }
+
+    void Line(const std::string& line, int number)
+    {
         if (line.empty() || line[0] == ';')
             return;
         if (line.size() > MaxRuleLine) {
@@ -213,7 +250,7 @@ private:
 
     void StartEntry(const std::string& line, int number)
     {
-        Current = nullptr;
+        EndEntry();
         Skipping = false;
         size_t close = line.rfind(']');
         if (close == std::string::npos || close < 2) {
@@ -238,23 +275,20 @@ private:
             Refuse(shown, "section name is empty or holds [, ] or control characters", number);
             return;
         }
-        if (File.Entries.size() >= MaxRuleEntries) {
-            if (File.Entries.size() == MaxRuleEntries && !TooMany) {
+        if (EntryCount >= MaxRuleEntries) {
+            if (!TooMany) {
                 TooMany = true;
                 Refuse(shown, "more than " + std::to_string(MaxRuleEntries) + " entries in the file", number);
             }
             return;
         }
-        std::string lower = LowerAscii(name);
         // Names are matched without regard to case on the command line.
-        auto seen = std::lower_bound(Names.begin(), Names.end(), lower);
-        if (seen != Names.end() && *seen == lower) {
+        if (!Names.insert(LowerAscii(name)).second) {
             Refuse(shown, "repeats an earlier section; the first one counts", number);
             return;
         }
-        Names.insert(seen, lower);
-        File.Entries.emplace_back();
-        Current = &File.Entries.back();
+        ++EntryCount;
+        Current = &Entry;
         Current->Name = name;
         Current->Line = number;
         Seen.clear();
@@ -267,8 +301,8 @@ private:
             Refuse(Shown(line), "not a key=value line", number);
             return;
         }
-        std::string name = Trim(line.substr(0, equals));
-        std::string value = Trim(line.substr(equals + 1));
+        std::string name = TrimmedPart(line, 0, equals);
+        std::string value = TrimmedPart(line, equals + 1, line.size());
         if (!Current) {
             if (!Skipping)
                 Refuse(Shown(name), "outside of any entry", number);
@@ -281,8 +315,8 @@ private:
             Refuse(Shown(name), "key number too large", number);
             return;
         }
-        std::string identity = std::to_string(static_cast<int>(parsed.Kind)) + (parsed.Numbered ? ":" : "") +
-                               std::to_string(parsed.Number);
+        uint64_t identity = static_cast<uint64_t>(parsed.Kind) << 33 | static_cast<uint64_t>(parsed.Numbered) << 32 |
+                            parsed.Number;
         if (std::find(Seen.begin(), Seen.end(), identity) != Seen.end()) {
             Refuse(Shown(name), "repeats an earlier key of this entry", number);
             return;
@@ -304,9 +338,9 @@ private:
         case Word::Section: Current->Section = value; return;
         case Word::Warning: Current->Warning = value; return;
         case Word::Default:
-            if (SameText(value, "True"))
+            if (SameAsciiText(value, "True"))
                 Current->Default = true;
-            else if (!SameText(value, "False"))
+            else if (!SameAsciiText(value, "False"))
                 Refuse(name, "neither True nor False", number);
             return;
         case Word::DetectOS: DetectOS(name, value, number); return;
@@ -323,7 +357,7 @@ private:
         TRuleKey key;
         key.Kind = KindOf(parsed.Kind);
         key.Name = name;
-        key.Text = value;
+        key.Text = std::move(value);
         key.Line = number;
         key.Number = parsed.Number;
         std::string reason = TakeApart(key);
@@ -350,9 +384,12 @@ private:
     }
 
     TRuleFile& File;
+    const std::function<void(TRuleEntry&)>& Take;
+    TRuleEntry Entry;             // the entry being read, when Current points at it
     TRuleEntry* Current = nullptr;
-    std::vector<std::string> Names;  // sorted, lower case
-    std::vector<std::string> Seen;   // keys of the current entry
+    size_t EntryCount = 0;
+    std::unordered_set<std::string> Names;  // lower case
+    std::vector<uint64_t> Seen;             // kind, numbered and number of the current entry's keys
     bool TooMany = false;
     bool Skipping = false;
 };
@@ -361,13 +398,11 @@ private:
 
 std::vector<std::string> SplitRuleFields(const std::string& text, char separator)
 {
-    std::vector<std::string> fields(1);
-    for (char c : text) {
-        if (c == separator)
-            fields.emplace_back();
-        else
-            fields.back() += c;
-    }
+    std::vector<std::string> fields;
+    size_t start = 0;
+    for (size_t end; (end = text.find(separator, start)) != std::string::npos; start = end + 1)
+        fields.emplace_back(text, start, end - start);
+    fields.emplace_back(text, start, std::string::npos);
     return fields;
 }
 
@@ -392,34 +427,34 @@ bool ParseRuleVersion(const std::string& text, uint32_t& version)
 TRuleFile ReadRuleText(const std::string& text)
 {
     TRuleFile file;
-    std::string body = text;
-    if (body.compare(0, 3, "\xEF\xBB\xBF") == 0) {
-        body.erase(0, 3);
+    ReadRuleText(text, file, [&](TRuleEntry& entry) { file.Entries.push_back(std::move(entry)); });
+    return file;
+}
+
+void ReadRuleText(const std::string& text, TRuleFile& file, const std::function<void(TRuleEntry&)>& take)
+{
+    // The text is read in place: a byte-order mark is stepped over, never cut off a copy.
+    size_t start = 0;
+    if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) {
+        start = 3;
         file.Utf8 = true;
     } else {
         bool beyondAscii = false;
-        file.Utf8 = IsValidUtf8(body, beyondAscii) && beyondAscii;
+        file.Utf8 = IsValidUtf8(text, beyondAscii) && beyondAscii;
     }
-    TReader reader(file);
+    TReader reader(file, take);
     int number = 0;
     // Lines are cut here rather than by SplitLines, so that a 10 MB line is never copied.
-    size_t start = 0;
-    while (start < body.size()) {
-        size_t end = body.find_first_of("\r\n", start);
-        if (end == std::string::npos)
-            end = body.size();
+    while (start < text.size()) {
+        // A plain loop: find_first_of asks memchr once per character of the file.
+        size_t end = start;
+        while (end < text.size() && text[end] != '\r' && text[end] != '\n')
+            ++end;
         ++number;
-        if (end - start > MaxRuleLine * 2)
-            reader.Line(body.substr(start, MaxRuleLine * 2), number);
-        else
-            reader.Line(body.substr(start, end - start), number);
+        reader.Line(TrimmedPart(text, start, std::min(end, start + MaxRuleLine * 2)), number);
         start = end;
-        if (start < body.size())
-            start += body.compare(start, 2, "\r\n") == 0 ? 2 : 1;
+        if (start < text.size())
+            start += text.compare(start, 2, "\r\n") == 0 ? 2 : 1;
     }
-    for (TRuleEntry& entry : file.Entries)
-        std::stable_sort(entry.Keys.begin(), entry.Keys.end(), [](const TRuleKey& a, const TRuleKey& b) {
-            return a.Kind != b.Kind ? a.Kind < b.Kind : a.Number < b.Number;
-        });
-    return file;
+    reader.EndEntry();
 }

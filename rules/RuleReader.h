@@ -7,6 +7,7 @@
 // of its entry stays; a repeated section is reported and ignored. Sizes are bounded:
 // over-long lines and values, too many entries or keys are refused, never kept.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -61,6 +62,10 @@ const size_t MaxRuleEntries = 100000;
 const size_t MaxRuleKeys = 2000;  // per entry
 
 TRuleFile ReadRuleText(const std::string& text);
+// The same reading, handing each entry over as soon as its section ends, so that a
+// file of thousands of entries is never held taken apart all at once; file gets the
+// Utf8 flag and the problems, its Entries stay empty.
+void ReadRuleText(const std::string& text, TRuleFile& file, const std::function<void(TRuleEntry&)>& take);
 
 // The fields of a key value split at "|"; empty fields stay.
 std::vector<std::string> SplitRuleFields(const std::string& text, char separator);
