@@ -230,35 +230,31 @@ protected:
     }
 };
 
-TEST_F(Wow64SolveTest, KeyOfThe64BitViewGoesThere)
+// The key planted in one view only: the Check finds it there, the preview lists it and
+// keeps it, the Solve deletes it there, and the neighbours in both views stay.
+class Wow64KeySolveTest : public Wow64SolveTest, public ::testing::WithParamInterface<REGSAM> {};
+
+TEST_P(Wow64KeySolveTest, KeyGoesFromTheViewItWasFoundIn)
 {
-    Make(View64, "SOFTWARE\\MyWay\\Toolbar", {"History"});
+    const REGSAM view = GetParam();
+    Make(view, "SOFTWARE\\MyWay\\Toolbar", {"History"});
     Make(View64, "SOFTWARE\\MyWayKept", {"Keep"});
     Make(View32, "SOFTWARE\\MyWayKept", {"Keep"});
     TPrivacyIssue& issue = *IssueNamed("TMyWayAdvertising");
     EXPECT_TRUE(GuardedCheck(issue));
     EXPECT_TRUE(Previewed(issue, "HKEY_LOCAL_MACHINE\\SOFTWARE\\MyWay"));
-    EXPECT_TRUE(Has(View64, "SOFTWARE\\MyWay\\Toolbar", "History")) << "the preview deleted it";
+    EXPECT_TRUE(Has(view, "SOFTWARE\\MyWay\\Toolbar", "History")) << "the preview deleted it";
     GuardedSolve(issue);
-    EXPECT_FALSE(Has(View64, "SOFTWARE\\MyWay"));
+    EXPECT_FALSE(Has(view, "SOFTWARE\\MyWay"));
     EXPECT_TRUE(Has(View64, "SOFTWARE\\MyWayKept", "Keep"));
     EXPECT_TRUE(Has(View32, "SOFTWARE\\MyWayKept", "Keep"));
     EXPECT_FALSE(GuardedCheck(issue));
 }
 
-TEST_F(Wow64SolveTest, KeyOfThe32BitViewGoesThereAlone)
-{
-    Make(View32, "SOFTWARE\\MyWay\\Toolbar", {"History"});
-    Make(View64, "SOFTWARE\\MyWayKept", {"Keep"});
-    Make(View32, "SOFTWARE\\MyWayKept", {"Keep"});
-    TPrivacyIssue& issue = *IssueNamed("TMyWayAdvertising");
-    EXPECT_TRUE(GuardedCheck(issue));
-    GuardedSolve(issue);
-    EXPECT_FALSE(Has(View32, "SOFTWARE\\MyWay"));
-    EXPECT_TRUE(Has(View64, "SOFTWARE\\MyWayKept", "Keep"));
-    EXPECT_TRUE(Has(View32, "SOFTWARE\\MyWayKept", "Keep"));
-    EXPECT_FALSE(GuardedCheck(issue));
-}
+INSTANTIATE_TEST_SUITE_P(Views, Wow64KeySolveTest, ::testing::Values(KEY_WOW64_64KEY, KEY_WOW64_32KEY),
+                         [](const testing::TestParamInfo<REGSAM>& info) {
+                             return std::string(info.param == KEY_WOW64_64KEY ? "Only64" : "Only32");
+                         });
 
 // The 32-bit view's key lacks the values; they are the 64-bit program's, and go there.
 TEST_F(Wow64SolveTest, ValuesOfThe64BitViewGoThereAndTheirNeighboursStay)
