@@ -157,11 +157,13 @@ bool EffectTruncateFile(const std::string& path);
 bool EffectDeleteOnReboot(const std::string& path);
 
 // Registry, by root and subkey path. The key of a value must exist: nothing is created.
-bool EffectDeleteRegKey(HKEY root, const std::string& subkey);  // one key without subkeys
-bool EffectDeleteRegValue(HKEY root, const std::string& subkey, const std::string& name);
+// A view (KEY_WOW64_64KEY) deletes in that registry view of a 64-bit Windows; 0, the
+// program's own view, is all that a 32-bit Windows is ever asked.
+bool EffectDeleteRegKey(HKEY root, const std::string& subkey, REGSAM view = 0);  // one key without subkeys
+bool EffectDeleteRegValue(HKEY root, const std::string& subkey, const std::string& name, REGSAM view = 0);
 // Deletes every value of the key; true when each went. A key that cannot be opened is
 // recorded as one key left, with the reason.
-bool EffectClearRegValues(HKEY root, const std::string& subkey);
+bool EffectClearRegValues(HKEY root, const std::string& subkey, REGSAM view = 0);
 bool EffectResetRegString(HKEY root, const std::string& subkey, const std::string& name, const std::string& text);
 bool EffectWriteRegString(HKEY root, const std::string& subkey, const std::string& name, const std::string& text);
 bool EffectWriteRegInteger(HKEY root, const std::string& subkey, const std::string& name, int32_t value);

@@ -65,22 +65,34 @@ bool SetValue(EffectKind kind, HKEY root, const std::string& subkey, const std::
     return true;
 }
 
+// RegDeleteKeyA deletes in the program's own view only; the call that takes a view is
+// missing before XP x64, where no other view exists.
+LONG DeleteKeyIn(HKEY root, const std::string& sub, REGSAM view)
+{
+    if (!view)
+        return RegDeleteKeyA(root, sub.c_str());
+    using TRegDeleteKeyEx = LONG(WINAPI*)(HKEY, LPCSTR, REGSAM, DWORD);
+    static const auto erase = reinterpret_cast<TRegDeleteKeyEx>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("advapi32.dll"), "RegDeleteKeyExA")));
+    return erase ? erase(root, sub.c_str(), view, 0) : ERROR_CALL_NOT_IMPLEMENTED;
+}
+
 }  // namespace
 
-bool EffectDeleteRegKey(HKEY root, const std::string& subkey)
+bool EffectDeleteRegKey(HKEY root, const std::string& subkey, REGSAM view)
 {
     std::string sub = WithoutLeadingBackslash(subkey);
     if (!EffectKeyDeletionAllowed(root, sub)) {
-        if (TOpenKey(root, sub, KEY_READ))
+        if (TOpenKey(root, sub, KEY_READ | view))
             Left(EffectKind::DeleteKey, KeyText(root, sub), std::string(), LeftReason::Refused);
         return false;
     }
     if (PreviewActive()) {
         // Opening for deletion deletes nothing; it tells whether a real run could.
-        TOpenKey key(root, sub, DELETE);
+        TOpenKey key(root, sub, DELETE | view);
         return key && Previewed(EffectKind::DeleteKey, KeyText(root, sub));
     }
-    LONG error = RegDeleteKeyA(root, sub.c_str());
+    LONG error = DeleteKeyIn(root, sub, view);
     if (error != ERROR_SUCCESS) {
         LeftAfterError(EffectKind::DeleteKey, KeyText(root, sub), std::string(), static_cast<DWORD>(error));
         return false;
@@ -89,10 +101,10 @@ bool EffectDeleteRegKey(HKEY root, const std::string& subkey)
     return true;
 }
 
-bool EffectDeleteRegValue(HKEY root, const std::string& subkey, const std::string& name)
+bool EffectDeleteRegValue(HKEY root, const std::string& subkey, const std::string& name, REGSAM view)
 {
     std::string sub = WithoutLeadingBackslash(subkey);
-    TOpenKey key(root, sub, KEY_SET_VALUE | KEY_QUERY_VALUE);
+    TOpenKey key(root, sub, KEY_SET_VALUE | KEY_QUERY_VALUE | view);
     if (!key) {
         LeftAfterError(EffectKind::DeleteValue, KeyText(root, sub), name, static_cast<DWORD>(key.Error));
         return false;
@@ -108,12 +120,12 @@ bool EffectDeleteRegValue(HKEY root, const std::string& subkey, const std::strin
     return true;
 }
 
-bool EffectClearRegValues(HKEY root, const std::string& subkey)
+bool EffectClearRegValues(HKEY root, const std::string& subkey, REGSAM view)
 {
     std::string sub = WithoutLeadingBackslash(subkey);
     std::vector<std::string> names;
     {
-        TOpenKey key(root, sub, KEY_SET_VALUE | KEY_QUERY_VALUE);
+        TOpenKey key(root, sub, KEY_SET_VALUE | KEY_QUERY_VALUE | view);
         if (!key) {
             LeftAfterError(EffectKind::ClearTree, KeyText(root, sub), std::string(), static_cast<DWORD>(key.Error));
             return false;
@@ -122,7 +134,7 @@ bool EffectClearRegValues(HKEY root, const std::string& subkey)
     }
     bool all = true;
     for (const std::string& name : names)
-        all = EffectDeleteRegValue(root, sub, name) && all;
+        all = EffectDeleteRegValue(root, sub, name, view) && all;
     return all;
 }
 

@@ -85,19 +85,45 @@ std::string Child(const std::string& subkey, const std::string& name)
 
 // Deletes every subkey below the key, depth-first from the last name to the first;
 // single failures are passed over.
-void DeleteSubtree(HKEY root, const std::string& subkey)
+void DeleteSubtree(HKEY root, const std::string& subkey, REGSAM view)
 {
     std::vector<std::string> names;
     {
-        TKey key(root, subkey, Full);
+        TKey key(root, subkey, Full | view);
         if (!key)
             return;
         names = key.SubKeyNames();
     }
     for (auto name = names.rbegin(); name != names.rend(); ++name) {
-        DeleteSubtree(root, Child(subkey, *name));
-        EffectDeleteRegKey(root, Child(subkey, *name));
+        DeleteSubtree(root, Child(subkey, *name), view);
+        EffectDeleteRegKey(root, Child(subkey, *name), view);
     }
+}
+
+// On a 64-bit Windows a 64-bit program keeps its machine keys in the 64-bit view, which
+// this 32-bit program does not see unless it asks. A key is taken from the 32-bit view
+// when it is there, else from the 64-bit one, so that a Solve deletes in the view where
+// its Check found the key. The flag is asked for only there, since Windows 2000 refuses it.
+REGSAM ViewOfKey(HKEY root, const std::string& subkey)
+{
+    if (root != HKEY_LOCAL_MACHINE || !IsWow64() || TKey(root, subkey, Probe))
+        return 0;
+    return TKey(root, subkey, Probe | KEY_WOW64_64KEY) ? KEY_WOW64_64KEY : 0;
+}
+
+bool HasValue(HKEY root, const std::string& subkey, const std::string& name, REGSAM view)
+{
+    TKey key(root, subkey, Full | view);
+    return key && RegQueryValueExA(key.Handle, name.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+}
+
+// The same for one value: a key of the 32-bit view that lacks it does not hide the
+// value that a 64-bit program wrote.
+REGSAM ViewOfValue(HKEY root, const std::string& subkey, const std::string& name)
+{
+    if (root != HKEY_LOCAL_MACHINE || !IsWow64() || HasValue(root, subkey, name, 0))
+        return 0;
+    return HasValue(root, subkey, name, KEY_WOW64_64KEY) ? KEY_WOW64_64KEY : 0;
 }
 
 }  // namespace
@@ -161,22 +187,21 @@ bool RegKeyExists(const std::string& path)
 {
     std::string subkey = path;
     HKEY root = SplitRegPath(subkey);
-    return bool(TKey(root, subkey, Probe));
+    return bool(TKey(root, subkey, Probe | ViewOfKey(root, subkey)));
 }
 
 bool RegValueExists(const std::string& path, const std::string& name)
 {
     std::string subkey = path;
     HKEY root = SplitRegPath(subkey);
-    TKey key(root, subkey, Full);
-    return key && RegQueryValueExA(key.Handle, name.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+    return HasValue(root, subkey, name, ViewOfValue(root, subkey, name));
 }
 
 bool RegKeyHasValues(const std::string& path)
 {
     std::string subkey = path;
     HKEY root = SplitRegPath(subkey);
-    TKey key(root, subkey, Full);
+    TKey key(root, subkey, Full | ViewOfKey(root, subkey));
     return key && key.ValueCount() > 0;
 }
 
@@ -192,7 +217,7 @@ bool DeleteRegValue(const std::string& path, const std::string& name)
 {
     std::string subkey = path;
     HKEY root = SplitRegPath(subkey);
-    return root && EffectDeleteRegValue(root, subkey, name);
+    return root && EffectDeleteRegValue(root, subkey, name, ViewOfValue(root, subkey, name));
 }
 
 void ClearRegValues(const std::string& path)
@@ -200,7 +225,7 @@ void ClearRegValues(const std::string& path)
     std::string subkey = path;
     HKEY root = SplitRegPath(subkey);
     if (root)
-        EffectClearRegValues(root, subkey);
+        EffectClearRegValues(root, subkey, ViewOfKey(root, subkey));
 }
 
 void ResetRegString(const std::string& path, const std::string& name, const std::string& text)
@@ -221,17 +246,19 @@ bool DeleteRegKey(const std::string& path)
     // A hive, or a key right under one, is refused before anything below it goes.
     if (!root || !EffectKeyDeletionAllowed(root, subkey))
         return false;
-    DeleteSubtree(root, subkey);
-    return EffectDeleteRegKey(root, subkey);
+    REGSAM view = ViewOfKey(root, subkey);
+    DeleteSubtree(root, subkey, view);
+    return EffectDeleteRegKey(root, subkey, view);
 }
 
 bool DeleteRegSubKeys(const std::string& path)
 {
     std::string subkey = path;
     HKEY root = SplitRegPath(subkey);
+    REGSAM view = ViewOfKey(root, subkey);
     std::vector<std::string> names;
     {
-        TKey key(root, subkey, Full);
+        TKey key(root, subkey, Full | view);
         if (!key)
             return false;
         names = key.SubKeyNames();
@@ -241,8 +268,8 @@ bool DeleteRegSubKeys(const std::string& path)
         std::string child = Child(subkey, *name);
         if (!EffectKeyDeletionAllowed(root, child))
             return false;
-        DeleteSubtree(root, child);
-        any = EffectDeleteRegKey(root, child) || any;
+        DeleteSubtree(root, child, view);
+        any = EffectDeleteRegKey(root, child, view) || any;
     }
     return any;
 }
@@ -251,7 +278,7 @@ void FindRegValues(const std::string& path, const std::string& mask, std::vector
 {
     std::string subkey = path;
     HKEY root = SplitRegPath(subkey);
-    TKey key(root, subkey, Full);
+    TKey key(root, subkey, Full | ViewOfKey(root, subkey));
     if (!key)
         return;
     for (const std::string& name : key.ValueNames())
@@ -323,28 +350,38 @@ void RegWriteInteger(HKEY root, const std::string& subkey, const std::string& na
     EffectWriteRegInteger(root, WithoutLeadingBackslash(subkey), name, value);
 }
 
-bool DeleteRegKeyTree(HKEY root, const std::string& subkey)
+namespace {
+
+bool DeleteKeyTreeIn(HKEY root, const std::string& sub, REGSAM view)
 {
-    std::string sub = WithoutLeadingBackslash(subkey);
     if (!EffectKeyDeletionAllowed(root, sub))
         return false;
     std::vector<std::string> names;
     {
-        TKey key(root, sub, Full);
+        TKey key(root, sub, Full | view);
         // A key that cannot be opened still goes to the effects layer, which deletes it
         // when it can or records why not.
         if (!key)
-            return EffectDeleteRegKey(root, sub);
+            return EffectDeleteRegKey(root, sub, view);
         names = key.SubKeyNames();
     }
     for (auto name = names.rbegin(); name != names.rend(); ++name)
-        if (!DeleteRegKeyTree(root, Child(sub, *name)))
+        if (!DeleteKeyTreeIn(root, Child(sub, *name), view))
             return false;
-    return EffectDeleteRegKey(root, sub);
+    return EffectDeleteRegKey(root, sub, view);
+}
+
+}  // namespace
+
+bool DeleteRegKeyTree(HKEY root, const std::string& subkey)
+{
+    std::string sub = WithoutLeadingBackslash(subkey);
+    return DeleteKeyTreeIn(root, sub, ViewOfKey(root, sub));
 }
 
 bool RegKeyHasSubKeysAt(HKEY root, const std::string& subkey)
 {
-    TKey key(root, WithoutLeadingBackslash(subkey), Read);
+    std::string sub = WithoutLeadingBackslash(subkey);
+    TKey key(root, sub, Read | ViewOfKey(root, sub));
     return key && key.SubKeyCount() > 0;
 }

@@ -233,13 +233,24 @@ void TOptionsForm::Create()
     AddControl(PageAbout, "STATIC", "Product infromation", SS_LEFT | SS_NOTIFY, 140, 154, 250, 16, IDC_OPT_HYPERLABEL2);
     AddControl(PageAbout, "STATIC", "Support", SS_LEFT | SS_NOTIFY, 140, 176, 250, 16, IDC_OPT_HYPERLABEL3);
 
-    AddControl(-1, "BUTTON", "&OK", BS_DEFPUSHBUTTON | tab, 296, 268, 75, 23, IDOK,
+    AddControl(-1, "BUTTON", "&OK", BS_DEFPUSHBUTTON | tab, 296, ButtonsBottom - 23, 75, 23, IDOK,
                "Save options and close this window");
-    AddControl(-1, "BUTTON", "&Cancel", BS_PUSHBUTTON | tab, 377, 268, 75, 23, IDCANCEL,
+    AddControl(-1, "BUTTON", "&Cancel", BS_PUSHBUTTON | tab, 377, ButtonsBottom - 23, 75, 23, IDCANCEL,
                "Exit this window without saving options");
-    AddControl(-1, "BUTTON", "&Help", BS_PUSHBUTTON | tab, 458, 268, 75, 23, IDC_OPT_HELP,
+    AddControl(-1, "BUTTON", "&Help", BS_PUSHBUTTON | tab, 458, ButtonsBottom - 23, 75, 23, IDC_OPT_HELP,
                "View help for the current page of Options dialog");
-    AddControl(-1, STATUSCLASSNAMEA, "", CCS_BOTTOM | SBARS_TOOLTIPS, 0, 0, 0, 0, IDC_OPT_STATUS);
+    HWND status = AddControl(-1, STATUSCLASSNAMEA, "", CCS_BOTTOM | SBARS_TOOLTIPS, 0, 0, 0, 0, IDC_OPT_STATUS);
+    // The bar takes a height of its own from the system's metrics, which grow with the
+    // dots per inch (at 150% it covered the lower part of the buttons): there it is made
+    // again, as high as the room below the buttons.
+    RECT bar;
+    GetWindowRect(status, &bar);
+    MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&bar), 2);
+    if (bar.top < ButtonsBottom) {
+        DestroyWindow(status);
+        AddControl(-1, STATUSCLASSNAMEA, "", CCS_BOTTOM | CCS_NORESIZE | SBARS_TOOLTIPS, 0, ButtonsBottom,
+                   ClientWidth, ClientHeight - ButtonsBottom, IDC_OPT_STATUS);
+    }
 
     // The page frame lies under every control; the group frames under the controls they hold.
     for (int id : {IDC_OPT_STARTUP_GROUP, IDC_OPT_PANIC_GROUP, IDC_OPT_ABOUT_PANIC_GROUP, IDC_OPT_PAGES})

@@ -154,6 +154,7 @@ private:
     std::vector<std::pair<int, std::string>> Hints;
     std::string StatusText;
     const RECT PageFrame = {6, 6, 536, 262};
+    static constexpr int ButtonsBottom = 291;  // of OK, Cancel and Help
     int PageTop = 30;
     HFONT Font = nullptr, BoldFont = nullptr, NameFont = nullptr;
 };

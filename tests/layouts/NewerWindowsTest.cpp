@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "catalogue/CatalogueHelpers.h"
+#include "engine/Scanner.h"
 #include "primitives/Effects.h"
+#include "primitives/Registry.h"
 #include "primitives/SpecialFolders.h"
 #include "primitives/Text.h"
 #include "primitives/Versions.h"
@@ -163,6 +165,124 @@ TEST_F(Wow64Test, MachineValuesAreFoundInTheViewOfTheProgramThatWroteThem)
     Write(KEY_WOW64_32KEY, "C:\\Program Files (x86)\\Tool32");
     EXPECT_EQ(RegText(HKEY_LOCAL_MACHINE, Key, "InstallDir"), "C:\\Program Files (x86)\\Tool32");
     EXPECT_EQ(RegText(HKEY_LOCAL_MACHINE, Key, "Missing"), "");
+}
+
+// A Solve deletes machine keys and values in the view where its Check found them; what
+// lies beside them, in either view, stays.
+class Wow64SolveTest : public ::testing::Test {
+protected:
+    static constexpr REGSAM View32 = KEY_WOW64_32KEY;
+    static constexpr REGSAM View64 = KEY_WOW64_64KEY;
+    void SetUp() override
+    {
+        if (!IsWow64())
+            GTEST_SKIP() << "a 32-bit Windows has one view";
+        Clean();
+    }
+    void TearDown() override
+    {
+        if (IsWow64())
+            Clean();
+    }
+    static void Make(REGSAM view, const std::string& subkey, std::initializer_list<const char*> values)
+    {
+        HKEY key;
+        ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, subkey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | view, nullptr,
+                                  &key, nullptr),
+                  ERROR_SUCCESS);
+        for (const char* name : values)
+            RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>("trace"), 6);
+        RegCloseKey(key);
+    }
+    static bool Has(REGSAM view, const std::string& subkey, const char* value = nullptr)
+    {
+        HKEY key;
+        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, subkey.c_str(), 0, KEY_READ | view, &key) != ERROR_SUCCESS)
+            return false;
+        bool found = !value || RegQueryValueExA(key, value, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+        RegCloseKey(key);
+        return found;
+    }
+    static void Clean()
+    {
+        using TRegDeleteTree = LONG(WINAPI*)(HKEY, LPCSTR);
+        auto advapi = GetModuleHandleA("advapi32.dll");
+        auto tree = reinterpret_cast<TRegDeleteTree>(reinterpret_cast<void*>(GetProcAddress(advapi, "RegDeleteTreeA")));
+        auto erase = reinterpret_cast<TRegDeleteKeyEx>(reinterpret_cast<void*>(GetProcAddress(advapi, "RegDeleteKeyExA")));
+        for (REGSAM view : {View32, View64})
+            for (const char* name : {"SOFTWARE\\MyWay", "SOFTWARE\\MyWayKept", "SOFTWARE\\iMesh"}) {
+                HKEY key;
+                if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, name, 0, KEY_ALL_ACCESS | view, &key) != ERROR_SUCCESS)
+                    continue;
+                tree(key, nullptr);
+                RegCloseKey(key);
+                erase(HKEY_LOCAL_MACHINE, name, view, 0);
+            }
+    }
+    static bool Previewed(TPrivacyIssue& issue, const std::string& key, const std::string& value = "")
+    {
+        TPreviewScope preview;
+        GuardedSolve(issue);
+        for (const Effect& effect : preview.Effects())
+            if (Upper(effect.Path) == Upper(key) && effect.Name == value)
+                return true;
+        return false;
+    }
+};
+
+// The key planted in one view only: the Check finds it there, the preview lists it and
+// keeps it, the Solve deletes it there, and the neighbours in both views stay.
+class Wow64KeySolveTest : public Wow64SolveTest, public ::testing::WithParamInterface<REGSAM> {};
+
+TEST_P(Wow64KeySolveTest, KeyGoesFromTheViewItWasFoundIn)
+{
+    const REGSAM view = GetParam();
+    Make(view, "SOFTWARE\\MyWay\\Toolbar", {"History"});
+    Make(View64, "SOFTWARE\\MyWayKept", {"Keep"});
+    Make(View32, "SOFTWARE\\MyWayKept", {"Keep"});
+    TPrivacyIssue& issue = *IssueNamed("TMyWayAdvertising");
+    EXPECT_TRUE(GuardedCheck(issue));
+    EXPECT_TRUE(Previewed(issue, "HKEY_LOCAL_MACHINE\\SOFTWARE\\MyWay"));
+    EXPECT_TRUE(Has(view, "SOFTWARE\\MyWay\\Toolbar", "History")) << "the preview deleted it";
+    GuardedSolve(issue);
+    EXPECT_FALSE(Has(view, "SOFTWARE\\MyWay"));
+    EXPECT_TRUE(Has(View64, "SOFTWARE\\MyWayKept", "Keep"));
+    EXPECT_TRUE(Has(View32, "SOFTWARE\\MyWayKept", "Keep"));
+    EXPECT_FALSE(GuardedCheck(issue));
+}
+
+INSTANTIATE_TEST_SUITE_P(Views, Wow64KeySolveTest, ::testing::Values(KEY_WOW64_64KEY, KEY_WOW64_32KEY),
+                         [](const testing::TestParamInfo<REGSAM>& info) {
+                             return std::string(info.param == KEY_WOW64_64KEY ? "Only64" : "Only32");
+                         });
+
+// The 32-bit view's key lacks the values; they are the 64-bit program's, and go there.
+TEST_F(Wow64SolveTest, ValuesOfThe64BitViewGoThereAndTheirNeighboursStay)
+{
+    const std::string local = "SOFTWARE\\iMesh\\Client\\Local";
+    Make(View64, local, {"SearchEditHistory", "SearchEditHistorySize", "Kept"});
+    Make(View32, local, {"Kept"});
+    TPrivacyIssue& issue = *IssueNamed("TiMesh");
+    EXPECT_TRUE(GuardedCheck(issue));
+    EXPECT_TRUE(Previewed(issue, "HKEY_LOCAL_MACHINE\\" + local, "SearchEditHistory"));
+    EXPECT_TRUE(Has(View64, local, "SearchEditHistory")) << "the preview deleted it";
+    GuardedSolve(issue);
+    EXPECT_FALSE(Has(View64, local, "SearchEditHistory"));
+    EXPECT_FALSE(Has(View64, local, "SearchEditHistorySize"));
+    EXPECT_TRUE(Has(View64, local, "Kept"));
+    EXPECT_TRUE(Has(View32, local, "Kept"));
+}
+
+// The layer's refusals hold in the other view too.
+TEST_F(Wow64SolveTest, HiveKeysOfThe64BitViewAreRefused)
+{
+    // In preview, so that a refusal that failed would delete nothing.
+    TPreviewScope preview;
+    EXPECT_FALSE(EffectDeleteRegKey(HKEY_LOCAL_MACHINE, "SOFTWARE", View64));
+    EXPECT_FALSE(EffectDeleteRegKey(HKEY_LOCAL_MACHINE, "", View64));
+    EXPECT_FALSE(DeleteRegKey("HKEY_LOCAL_MACHINE\\SOFTWARE"));
+    for (const Effect& effect : preview.Effects())
+        EXPECT_NE(effect.Kind, EffectKind::DeleteKey) << effect.Path;
 }
 
 }  // namespace
