@@ -188,30 +188,34 @@ TEST_F(RulesWin64, MachineKeysAreDetectedInBothViews)
     EXPECT_TRUE(Rule("[Key *]\n" + detect + deletion)->Check());
 }
 
-// The program's own view of HKLM\Software is cleaned as on a 32-bit Windows; a rule
-// finds what lies there alone.
-TEST_F(RulesWin64, MachineKeysOfTheProgramsViewAreSolvedExactly)
+// A rule's machine key is solved in the view where it lies: the program's own, as on a
+// 32-bit Windows, or the 64-bit one that a 64-bit program wrote; the neighbour stays.
+TEST_F(RulesWin64, MachineKeysAreSolvedExactlyInTheirView)
 {
     const std::string cache = std::string(TestKey) + "\\Cache", kept = std::string(TestKey) + "\\Kept";
-    MakeMachineKey(cache + "\\Deep", KEY_WOW64_32KEY);
-    MakeMachineKey(kept, KEY_WOW64_32KEY);
-    auto rule = Rule(std::string("[Machine *]\nRegKey1=HKLM\\") + cache + "\n");
-    ASSERT_TRUE(rule->Refused().empty());
-    std::vector<Effect> previewed;
-    {
-        TPreviewScope preview;
-        ASSERT_TRUE(rule->Check());
+    for (REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) {
+        SCOPED_TRACE(view == KEY_WOW64_64KEY ? "64-bit view" : "32-bit view");
+        DeleteMachineKeys();
+        MakeMachineKey(cache + "\\Deep", view);
+        MakeMachineKey(kept, view);
+        auto rule = Rule(std::string("[Machine *]\nRegKey1=HKLM\\") + cache + "\n");
+        ASSERT_TRUE(rule->Refused().empty());
+        std::vector<Effect> previewed;
+        {
+            TPreviewScope preview;
+            ASSERT_TRUE(rule->Check());
+            rule->Solve();
+            previewed = preview.Effects();
+        }
+        EXPECT_TRUE(MachineKeyThere(cache + "\\Deep", view));
+        TEffectLog log;
         rule->Solve();
-        previewed = preview.Effects();
+        EXPECT_EQ(Listed(previewed), Listed(log.Effects()));
+        EXPECT_FALSE(previewed.empty());
+        EXPECT_FALSE(MachineKeyThere(cache, view));
+        EXPECT_TRUE(MachineKeyThere(kept, view));
+        EXPECT_FALSE(rule->Check());
     }
-    EXPECT_TRUE(MachineKeyThere(cache + "\\Deep", KEY_WOW64_32KEY));
-    TEffectLog log;
-    rule->Solve();
-    EXPECT_EQ(Listed(previewed), Listed(log.Effects()));
-    EXPECT_FALSE(previewed.empty());
-    EXPECT_FALSE(MachineKeyThere(cache, KEY_WOW64_32KEY));
-    EXPECT_TRUE(MachineKeyThere(kept, KEY_WOW64_32KEY));
-    EXPECT_FALSE(rule->Check());
 }
 
 }  // namespace
