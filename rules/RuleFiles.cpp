@@ -151,17 +151,6 @@ bool ExistsIn(const std::vector<std::string>& parents, const std::string& last)
     return false;
 }
 
-// A short (8.3) step would slip past the protected-folder test: the long form decides.
-std::string LongFolderOf(const std::string& folder)
-{
-    using TGetLongPathName = DWORD(WINAPI*)(const char*, char*, DWORD);
-    static auto get = reinterpret_cast<TGetLongPathName>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetLongPathNameA")));
-    char path[MAX_PATH] = {};
-    DWORD length = get ? get(folder.c_str(), path, sizeof path) : 0;
-    return length > 0 && length < sizeof path ? std::string(path, length) : folder;
-}
-
 }  // namespace
 
 bool RulePathExists(const std::string& pattern)
@@ -174,14 +163,26 @@ bool RulePathExists(const std::string& pattern)
     return ExistsIn(parents, last);
 }
 
+// A short (8.3) step would slip past the protected-folder test: the long form decides.
 std::string RuleLongFolder(const std::string& folder)
 {
-    return LongFolderOf(folder);
+    using TGetLongPathName = DWORD(WINAPI*)(const char*, char*, DWORD);
+    static auto get = reinterpret_cast<TGetLongPathName>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetLongPathNameA")));
+    char path[MAX_PATH] = {};
+    DWORD length = get ? get(folder.c_str(), path, sizeof path) : 0;
+    return length > 0 && length < sizeof path ? std::string(path, length) : folder;
 }
 
 std::vector<std::string> TRuleLookups::MatchFolders(const std::string& pattern)
 {
     std::lock_guard<std::mutex> hold(Lock);
+    return MatchWithRootTest(pattern);
+}
+
+// Match, with MatchRuleFolders' test of a pattern of one step (a root that is a link).
+std::vector<std::string> TRuleLookups::MatchWithRootTest(const std::string& pattern)
+{
     std::vector<std::string> folders = Match(pattern);
     if (FolderSteps(pattern).size() == 1 && !folders.empty() && !FolderToEnter(folders[0]))
         folders.clear();
@@ -190,7 +191,7 @@ std::vector<std::string> TRuleLookups::MatchFolders(const std::string& pattern)
 
 // The folders of every prefix of the pattern are kept, so that the next pattern with
 // the same first steps starts where this one left off. Step for step, this is the walk
-// of MatchRuleFolders, without its root test for a pattern of one step (the caller's).
+// of MatchRuleFolders, without its root test for a pattern of one step (MatchWithRootTest's).
 const std::vector<std::string>& TRuleLookups::Match(const std::string& pattern)
 {
     std::vector<std::string> steps = FolderSteps(pattern);
@@ -237,10 +238,7 @@ bool TRuleLookups::PathExists(const std::string& pattern)
     std::string parent, last;
     bool exists = false;
     if (SplitLastStep(pattern, parent, last)) {
-        std::vector<std::string> parents = Match(parent);
-        if (FolderSteps(parent).size() == 1 && !parents.empty() && !FolderToEnter(parents[0]))
-            parents.clear();
-        exists = ExistsIn(parents, last);
+        exists = ExistsIn(MatchWithRootTest(parent), last);
     }
     Answers.emplace("path " + pattern, exists);
     return exists;
@@ -251,7 +249,7 @@ std::string TRuleLookups::LongFolder(const std::string& folder)
     std::lock_guard<std::mutex> hold(Lock);
     auto known = LongForms.find(folder);
     if (known == LongForms.end())
-        known = LongForms.emplace(folder, LongFolderOf(folder)).first;
+        known = LongForms.emplace(folder, RuleLongFolder(folder)).first;
     return known->second;
 }
 

@@ -52,6 +52,7 @@ public:
 
 private:
     const std::vector<std::string>& Match(const std::string& pattern);
+    std::vector<std::string> MatchWithRootTest(const std::string& pattern);
     std::mutex Lock;
     std::unordered_map<std::string, std::vector<std::string>> Folders;  // by pattern prefix
     std::unordered_map<std::string, bool> Answers;
