@@ -184,7 +184,7 @@ std::vector<std::string> TRuleLookups::MatchFolders(const std::string& pattern)
 std::vector<std::string> TRuleLookups::MatchWithRootTest(const std::string& pattern)
 {
     std::vector<std::string> folders = Match(pattern);
-    if (FolderSteps(pattern).size() == 1 && !folders.empty() && !FolderToEnter(folders[0]))
+    if (FolderDepth(pattern) == 1 && !folders.empty() && !FolderToEnter(folders[0]))
         folders.clear();
     return folders;
 }
@@ -194,6 +194,11 @@ std::vector<std::string> TRuleLookups::MatchWithRootTest(const std::string& patt
 // of MatchRuleFolders, without its root test for a pattern of one step (MatchWithRootTest's).
 const std::vector<std::string>& TRuleLookups::Match(const std::string& pattern)
 {
+    // A normal folder pattern is the join of its steps, the key it is kept under: most
+    // patterns of a pass were met whole before, by an earlier rule or key.
+    auto whole = Folders.find(pattern);
+    if (whole != Folders.end())
+        return whole->second;
     std::vector<std::string> steps = FolderSteps(pattern);
     static const std::vector<std::string> none;
     if (steps.empty() || HasWildcard(steps[0]))

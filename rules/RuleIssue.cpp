@@ -117,16 +117,16 @@ bool TRuleIssue::Expand(const TRuleKey& key, const std::string& text, std::vecto
         Refuse(key, reason);
         return false;
     }
-    std::vector<std::string> normal;
+    // All of the key's folders or none: one that is refused takes the others with it.
+    size_t before = folders.size();
     for (const std::string& path : expanded) {
-        std::string folder;
-        if (!NormalFolder(path, folder, reason)) {
+        folders.emplace_back();
+        if (!NormalFolder(path, folders.back(), reason)) {
+            folders.resize(before);
             Refuse(key, reason);
             return false;
         }
-        normal.push_back(folder);
     }
-    folders.insert(folders.end(), normal.begin(), normal.end());
     return true;
 }
 
@@ -160,7 +160,18 @@ void TRuleIssue::Prepare(std::vector<TRuleKey>& keys)
         for (const std::string& folder : folders)
             FileExclusions.push_back(TFileExclusion{folder, key.Patterns, key.Scope == "path"});
     }
-    std::vector<std::string> detectPaths;
+    // Each list gets its size at once: thousands of rules stay in memory.
+    size_t detectCount = 0, fileKeyCount = 0, regKeyCount = 0;
+    for (const TRuleKey& key : keys) {
+        detectCount += key.Kind == RuleKeyKind::DetectFile || key.Kind == RuleKeyKind::SpecialDetect;
+        fileKeyCount += key.Kind == RuleKeyKind::FileKey;
+        regKeyCount += key.Kind == RuleKeyKind::RegKey;
+    }
+    ShownKeys.reserve(fileKeyCount + regKeyCount);
+    FileKeys.reserve(fileKeyCount);
+    RegKeys.reserve(regKeyCount);
+    std::vector<std::string> detectPaths, folders;
+    detectPaths.reserve(detectCount);
     for (const TRuleKey& key : keys) {
         switch (key.Kind) {
         case RuleKeyKind::Detect: {
@@ -185,7 +196,7 @@ void TRuleIssue::Prepare(std::vector<TRuleKey>& keys)
                 Refuse(key, "an exclusion of this entry was refused");
                 break;
             }
-            std::vector<std::string> folders;
+            folders.clear();
             if (!Expand(key, key.Folder, folders))
                 break;
             std::string reason;
@@ -221,6 +232,7 @@ void TRuleIssue::Prepare(std::vector<TRuleKey>& keys)
         case RuleKeyKind::ExcludeKey: break;
         }
     }
+    DetectPaths.reserve(detectPaths.size());
     for (const std::string& path : detectPaths)
         DetectPaths.push_back(Shared->Intern(path));
     // Of the keys as read, only the deletion keys are shown later, by name and text.

@@ -59,13 +59,15 @@ void AddRuleIssues(const std::string& text, const std::string& source, const std
     // Each entry becomes its issue as soon as it is read: the file is never held taken
     // apart all at once.
     ReadRuleText(text, file, [&](TRuleEntry& entry) {
-        std::string where = source + " line " + std::to_string(entry.Line) + ": [" + entry.Name.substr(0, 64) + "] ";
+        auto where = [&] {
+            return source + " line " + std::to_string(entry.Line) + ": [" + entry.Name.substr(0, 64) + "] ";
+        };
         if (file.Utf8 && !EntryToAnsi(entry)) {
-            entryMessages.push_back(where + "has characters the system's code page cannot show; the rule is refused");
+            entryMessages.push_back(where() + "has characters the system's code page cannot show; the rule is refused");
             return;
         }
         if (!taken.insert(LowerAscii(entry.Name)).second) {
-            entryMessages.push_back(where + "repeats the name of an earlier issue or rule; the first one counts");
+            entryMessages.push_back(where() + "repeats the name of an earlier issue or rule; the first one counts");
             return;
         }
         issues.push_back(std::make_unique<TRuleIssue>(entry, source, shared));

@@ -24,6 +24,8 @@ bool NormalFolder(const std::string& expanded, std::string& folder, std::string&
 
 // The steps of a normal folder: "C:" first, or "\\server\share" for a share.
 std::vector<std::string> FolderSteps(const std::string& folder);
+// The number of steps FolderSteps would give, without making them.
+size_t FolderDepth(const std::string& folder);
 bool HasWildcard(const std::string& text);
 
 // "*" and "?" only, ASCII letters without regard to case; "*.*" matches every name,

@@ -4,43 +4,95 @@
 #include "rules/RulePaths.h"
 
 #include <algorithm>
-#include <cstring>
+#include <string_view>
 #include <unordered_set>
 
 namespace {
 
-// The part of the text between the two places, without the spaces and control
-// characters at its ends, as Trim would leave it.
-std::string TrimmedPart(const std::string& text, size_t first, size_t last)
+using std::string_view;
+
+bool IsBlank(char c)
 {
-    while (first < last && static_cast<unsigned char>(text[first]) <= 32)
+    return static_cast<unsigned char>(c) <= 32;
+}
+
+// The view without the spaces and control characters at its ends, as Trim would leave it.
+string_view Trimmed(string_view text)
+{
+    size_t first = 0, last = text.size();
+    while (first < last && IsBlank(text[first]))
         ++first;
-    while (last > first && static_cast<unsigned char>(text[last - 1]) <= 32)
+    while (last > first && IsBlank(text[last - 1]))
         --last;
     return text.substr(first, last - first);
 }
 
-// Names in refusals are shown to the user: a hostile key name stays one short line.
-std::string Shown(const std::string& text)
+char Fold(char c)
 {
-    return text.size() > 64 ? text.substr(0, 64) + "..." : text;
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-bool IsValidUtf8(const std::string& text, bool& beyondAscii)
+bool SameAscii(string_view a, string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (Fold(a[i]) != Fold(b[i]))
+            return false;
+    return true;
+}
+
+std::string Lower(string_view text)
+{
+    std::string lower(text);
+    for (char& c : lower)
+        c = Fold(c);
+    return lower;
+}
+
+// Names in refusals are shown to the user: a hostile key name stays one short line.
+std::string Shown(string_view text)
+{
+    return text.size() > 64 ? std::string(text.substr(0, 64)) + "..." : std::string(text);
+}
+
+bool IsValidUtf8(const std::string& text, size_t start, bool& beyondAscii)
 {
     beyondAscii = false;
-    for (size_t i = 0; i < text.size();) {
+    for (size_t i = start; i < text.size();) {
         unsigned char c = static_cast<unsigned char>(text[i]);
-        size_t length = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        size_t length = (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
         if (length == 0 || (length == 2 && c < 0xC2) || i + length > text.size())
             return false;
         for (size_t k = 1; k < length; ++k)
             if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
                 return false;
-        beyondAscii = beyondAscii || length > 1;
+        beyondAscii = true;
         i += length;
     }
     return true;
+}
+
+// The fields of a value split at the separator, into a few views: the count is the
+// number there are, which may be more than were kept.
+template <size_t Capacity>
+size_t SplitFields(string_view text, char separator, string_view (&fields)[Capacity])
+{
+    size_t count = 0, start = 0;
+    for (;;) {
+        size_t end = text.find(separator, start);
+        string_view field = Trimmed(text.substr(start, end == string_view::npos ? string_view::npos : end - start));
+        if (count < Capacity)
+            fields[count] = field;
+        ++count;
+        if (end == string_view::npos)
+            return count;
+        start = end + 1;
+    }
 }
 
 // The kinds of key a name can be; the numbered ones carry a number after the word.
@@ -54,10 +106,10 @@ struct TKeyName {
     uint32_t Number = 0;
 };
 
-TKeyName ParseKeyName(const std::string& name)
+TKeyName ParseKeyName(string_view name)
 {
     static const struct {
-        const char* Text;
+        string_view Text;
         Word Kind;
         bool MayHaveNumber;
     } words[] = {
@@ -68,63 +120,53 @@ TKeyName ParseKeyName(const std::string& name)
         {"filekey", Word::FileKey, true},        {"regkey", Word::RegKey, true},
         {"excludekey", Word::ExcludeKey, true},
     };
-    std::string lower = LowerAscii(name);
     TKeyName parsed;
     for (const auto& word : words) {
-        size_t length = std::strlen(word.Text);
-        if (lower.compare(0, length, word.Text) != 0)
+        if (name.size() < word.Text.size() || !SameAscii(name.substr(0, word.Text.size()), word.Text))
             continue;
-        std::string rest = lower.substr(length);
+        string_view rest = name.substr(word.Text.size());
         if (rest.empty()) {
             parsed.Kind = word.Kind;
             return parsed;
         }
-        if (!word.MayHaveNumber || rest.find_first_not_of("0123456789") != std::string::npos)
+        if (!word.MayHaveNumber || rest.find_first_not_of("0123456789") != string_view::npos)
             continue;
         parsed.Kind = word.Kind;
         parsed.Numbered = true;
         size_t first = rest.find_first_not_of('0');
-        std::string digits = first == std::string::npos ? "0" : rest.substr(first);
+        string_view digits = first == string_view::npos ? string_view() : rest.substr(first);
         if (digits.size() > 9) {
             parsed.NumberTooLarge = true;
             return parsed;
         }
-        parsed.Number = static_cast<uint32_t>(std::stoul(digits));
+        for (char digit : digits)
+            parsed.Number = parsed.Number * 10 + static_cast<uint32_t>(digit - '0');
         return parsed;
     }
     return parsed;
 }
 
-// Trim without a copy: thousands of keys pass here.
-void TrimInPlace(std::string& text)
-{
-    size_t last = text.size();
-    while (last > 0 && static_cast<unsigned char>(text[last - 1]) <= 32)
-        --last;
-    text.erase(last);
-    size_t first = 0;
-    while (first < text.size() && static_cast<unsigned char>(text[first]) <= 32)
-        ++first;
-    text.erase(0, first);
-}
-
-std::vector<std::string> Patterns(const std::string& text)
+// The name patterns of a ";" list, trimmed, the empty ones left out.
+std::vector<std::string> Patterns(string_view text)
 {
     std::vector<std::string> patterns;
-    for (std::string& pattern : SplitRuleFields(text, ';')) {
-        TrimInPlace(pattern);
+    size_t start = 0;
+    for (;;) {
+        size_t end = text.find(';', start);
+        string_view pattern = Trimmed(text.substr(start, end == string_view::npos ? string_view::npos : end - start));
         if (!pattern.empty())
-            patterns.push_back(std::move(pattern));
+            patterns.emplace_back(pattern);
+        if (end == string_view::npos)
+            return patterns;
+        start = end + 1;
     }
-    return patterns;
 }
 
 // Fills the key's fields from its text; answers the reason when it has no sound form.
 std::string TakeApart(TRuleKey& key)
 {
-    std::vector<std::string> fields = SplitRuleFields(key.Text, '|');
-    for (std::string& field : fields)
-        TrimInPlace(field);
+    string_view fields[4];
+    size_t count = SplitFields(key.Text, '|', fields);
     switch (key.Kind) {
     case RuleKeyKind::Detect:
     case RuleKeyKind::DetectFile:
@@ -133,21 +175,21 @@ std::string TakeApart(TRuleKey& key)
     case RuleKeyKind::SpecialDetect: {
         static const char* const known[] = {"DET_CHROME", "DET_MOZILLA", "DET_THUNDERBIRD", "DET_OPERA"};
         for (const char* name : known)
-            if (SameAsciiText(key.Text, name)) {
+            if (SameAscii(key.Text, name)) {
                 key.Value = name;
                 return "";
             }
         return "unknown browser detection \"" + Shown(key.Text) + "\"";
     }
     case RuleKeyKind::FileKey: {
-        if (fields.size() < 2 || fields.size() > 3)
+        if (count < 2 || count > 3)
             return "not of the form folder|patterns[|RECURSE|REMOVESELF]";
-        key.Folder = std::move(fields[0]);
+        key.Folder = fields[0];
         key.Patterns = Patterns(fields[1]);
-        if (fields.size() == 3) {
-            if (SameAsciiText(fields[2], "RECURSE"))
+        if (count == 3) {
+            if (SameAscii(fields[2], "RECURSE"))
                 key.Recurse = true;
-            else if (SameAsciiText(fields[2], "REMOVESELF"))
+            else if (SameAscii(fields[2], "REMOVESELF"))
                 key.Recurse = key.RemoveSelf = true;
             else
                 return "unknown flag \"" + Shown(fields[2]) + "\"";
@@ -155,10 +197,10 @@ std::string TakeApart(TRuleKey& key)
         break;
     }
     case RuleKeyKind::RegKey:
-        if (fields.size() > 2)
+        if (count > 2)
             return "not of the form key[|value]";
         key.Folder = fields[0];
-        if (fields.size() == 2) {
+        if (count == 2) {
             if (fields[1].empty())
                 return "empty value name";
             key.Value = fields[1];
@@ -166,12 +208,12 @@ std::string TakeApart(TRuleKey& key)
         }
         return key.Folder.empty() ? "no registry key" : "";
     case RuleKeyKind::ExcludeKey: {
-        key.Scope = fields.empty() ? "" : LowerAscii(fields[0]);
+        key.Scope = Lower(fields[0]);
         if (key.Scope == "reg") {
-            if (fields.size() < 2 || fields.size() > 3 || fields[1].empty())
+            if (count < 2 || count > 3 || fields[1].empty())
                 return "not of the form REG|key[|value]";
             key.Folder = fields[1];
-            if (fields.size() == 3 && !fields[2].empty()) {
+            if (count == 3 && !fields[2].empty()) {
                 key.Value = fields[2];
                 key.HasValue = true;
             }
@@ -179,10 +221,10 @@ std::string TakeApart(TRuleKey& key)
         }
         if (key.Scope != "file" && key.Scope != "path")
             return "exclusion is neither FILE, PATH nor REG";
-        if (fields.size() < 2 || fields.size() > 3)
+        if (count < 2 || count > 3)
             return "not of the form FILE|folder\\|names or PATH|folder\\|patterns";
         key.Folder = fields[1];
-        key.Patterns = fields.size() == 3 ? Patterns(fields[2]) : std::vector<std::string>{"*"};
+        key.Patterns = count == 3 ? Patterns(fields[2]) : std::vector<std::string>{"*"};
         break;
     }
     }
@@ -208,6 +250,13 @@ RuleKeyKind KindOf(Word word)
     }
 }
 
+bool KeyOrder(const TRuleKey& a, const TRuleKey& b)
+{
+    return a.Kind != b.Kind ? a.Kind < b.Kind : a.Number < b.Number;
+}
+
+// Lines and their parts are views into the file's text: a key costs the strings it
+// keeps and nothing more.
 class TReader {
 public:
     TReader(TRuleFile& file, const std::function<void(TRuleEntry&)>& take) : File(file), Take(take) {}
@@ -217,15 +266,15 @@ public:
     {
         if (!Current)
             return;
-        std::stable_sort(Entry.Keys.begin(), Entry.Keys.end(), [](const TRuleKey& a, const TRuleKey& b) {
-            return a.Kind != b.Kind ? a.Kind < b.Kind : a.Number < b.Number;
-        });
+        // Files list their keys in order almost always.
+        if (!std::is_sorted(Entry.Keys.begin(), Entry.Keys.end(), KeyOrder))
+            std::stable_sort(Entry.Keys.begin(), Entry.Keys.end(), KeyOrder);
         Current = nullptr;
         Take(Entry);
         Entry = TRuleEntry();
     }
 
-    void Line(const std::string& line, int number)
+    void Line(string_view line, int number)
     {
         if (line.empty() || line[0] == ';')
             return;
@@ -248,43 +297,43 @@ private:
             File.Problems.push_back({key, reason, line});
     }
 
-    void StartEntry(const std::string& line, int number)
+    void StartEntry(string_view line, int number)
     {
         EndEntry();
         Skipping = false;
         size_t close = line.rfind(']');
-        if (close == std::string::npos || close < 2) {
+        if (close == string_view::npos || close < 2) {
             Refuse(Shown(line), "not a section name", number);
             return;
         }
-        std::string name = line.substr(1, close - 1);
+        string_view name = line.substr(1, close - 1);
         // From here on, the keys of a section that does not count are not reported again.
         struct TSkipUnlessKept {
             TReader& Self;
             ~TSkipUnlessKept() { Self.Skipping = Self.Current == nullptr; }
         } skip{*this};
-        std::string shown = "[" + Shown(name) + "]";
         if (name.size() > 255) {
-            Refuse(shown, "section name longer than 255 characters", number);
+            Refuse("[" + Shown(name) + "]", "section name longer than 255 characters", number);
             return;
         }
         // The name becomes an info.ini section and a command-line argument.
-        if (Trim(name).empty() || std::any_of(name.begin(), name.end(), [](char c) {
+        if (Trimmed(name).empty() || std::any_of(name.begin(), name.end(), [](char c) {
                 return c == '[' || c == ']' || static_cast<unsigned char>(c) < 32;
             })) {
-            Refuse(shown, "section name is empty or holds [, ] or control characters", number);
+            Refuse("[" + Shown(name) + "]", "section name is empty or holds [, ] or control characters", number);
             return;
         }
         if (EntryCount >= MaxRuleEntries) {
             if (!TooMany) {
                 TooMany = true;
-                Refuse(shown, "more than " + std::to_string(MaxRuleEntries) + " entries in the file", number);
+                Refuse("[" + Shown(name) + "]", "more than " + std::to_string(MaxRuleEntries) + " entries in the file",
+                       number);
             }
             return;
         }
         // Names are matched without regard to case on the command line.
-        if (!Names.insert(LowerAscii(name)).second) {
-            Refuse(shown, "repeats an earlier section; the first one counts", number);
+        if (!Names.insert(Lower(name)).second) {
+            Refuse("[" + Shown(name) + "]", "repeats an earlier section; the first one counts", number);
             return;
         }
         ++EntryCount;
@@ -294,15 +343,15 @@ private:
         Seen.clear();
     }
 
-    void Key(const std::string& line, int number)
+    void Key(string_view line, int number)
     {
         size_t equals = line.find('=');
-        if (equals == std::string::npos) {
+        if (equals == string_view::npos) {
             Refuse(Shown(line), "not a key=value line", number);
             return;
         }
-        std::string name = TrimmedPart(line, 0, equals);
-        std::string value = TrimmedPart(line, equals + 1, line.size());
+        string_view name = Trimmed(line.substr(0, equals));
+        string_view value = Trimmed(line.substr(equals + 1));
         if (!Current) {
             if (!Skipping)
                 Refuse(Shown(name), "outside of any entry", number);
@@ -328,9 +377,9 @@ private:
         Seen.push_back(identity);
         switch (parsed.Kind) {
         case Word::LangSecRef: {
-            int32_t category = StrToIntDef(value, 0);
+            int32_t category = StrToIntDef(std::string(value), 0);
             if (category < 3001 || category > 3044)
-                Refuse(name, "not a category number 3001-3044", number);
+                Refuse(std::string(name), "not a category number 3001-3044", number);
             else
                 Current->LangSecRef = category;
             return;
@@ -338,44 +387,44 @@ private:
         case Word::Section: Current->Section = value; return;
         case Word::Warning: Current->Warning = value; return;
         case Word::Default:
-            if (SameAsciiText(value, "True"))
+            if (SameAscii(value, "True"))
                 Current->Default = true;
-            else if (!SameAsciiText(value, "False"))
-                Refuse(name, "neither True nor False", number);
+            else if (!SameAscii(value, "False"))
+                Refuse(std::string(name), "neither True nor False", number);
             return;
         case Word::DetectOS: DetectOS(name, value, number); return;
         case Word::FileKey:
         case Word::RegKey:
         case Word::ExcludeKey:
             if (!parsed.Numbered) {
-                Refuse(name, "needs a number", number);
+                Refuse(std::string(name), "needs a number", number);
                 return;
             }
             break;
         default: break;
         }
-        TRuleKey key;
+        TRuleKey& key = Current->Keys.emplace_back();
         key.Kind = KindOf(parsed.Kind);
         key.Name = name;
-        key.Text = std::move(value);
+        key.Text = value;
         key.Line = number;
         key.Number = parsed.Number;
         std::string reason = TakeApart(key);
         if (!reason.empty()) {
-            Refuse(name, reason, number);
-            return;
+            Current->Keys.pop_back();
+            Refuse(std::string(name), reason, number);
         }
-        Current->Keys.push_back(std::move(key));
     }
 
-    void DetectOS(const std::string& name, const std::string& value, int number)
+    void DetectOS(string_view name, string_view value, int number)
     {
-        std::vector<std::string> fields = SplitRuleFields(value, '|');
+        string_view fields[2];
         uint32_t low = 0, high = UINT32_MAX;
-        bool sound = fields.size() == 2 && (Trim(fields[0]).empty() || ParseRuleVersion(Trim(fields[0]), low)) &&
-                     (Trim(fields[1]).empty() || ParseRuleVersion(Trim(fields[1]), high));
+        bool sound = SplitFields(value, '|', fields) == 2 &&
+                     (fields[0].empty() || ParseRuleVersion(std::string(fields[0]), low)) &&
+                     (fields[1].empty() || ParseRuleVersion(std::string(fields[1]), high));
         if (!sound) {
-            Refuse(name, "not of the form min|max", number);
+            Refuse(std::string(name), "not of the form min|max", number);
             return;
         }
         Current->HasDetectOS = true;
@@ -440,21 +489,22 @@ void ReadRuleText(const std::string& text, TRuleFile& file, const std::function<
         file.Utf8 = true;
     } else {
         bool beyondAscii = false;
-        file.Utf8 = IsValidUtf8(text, beyondAscii) && beyondAscii;
+        file.Utf8 = IsValidUtf8(text, 0, beyondAscii) && beyondAscii;
     }
     TReader reader(file, take);
+    const std::string_view all(text);
     int number = 0;
     // Lines are cut here rather than by SplitLines, so that a 10 MB line is never copied.
-    while (start < text.size()) {
+    while (start < all.size()) {
         // A plain loop: find_first_of asks memchr once per character of the file.
         size_t end = start;
-        while (end < text.size() && text[end] != '\r' && text[end] != '\n')
+        while (end < all.size() && all[end] != '\r' && all[end] != '\n')
             ++end;
         ++number;
-        reader.Line(TrimmedPart(text, start, std::min(end, start + MaxRuleLine * 2)), number);
+        reader.Line(Trimmed(all.substr(start, std::min(end, start + MaxRuleLine * 2) - start)), number);
         start = end;
-        if (start < text.size())
-            start += text.compare(start, 2, "\r\n") == 0 ? 2 : 1;
+        if (start < all.size())
+            start += all.compare(start, 2, "\r\n") == 0 ? 2 : 1;
     }
     reader.EndEntry();
 }
