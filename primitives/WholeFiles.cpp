@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -40,24 +41,29 @@ bool FileExists(const std::string& path)
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-std::string LoadFileText(const std::string& path)
+void ReadFileBlocks(const std::string& path, const std::function<void(std::string_view)>& take)
 {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         throw Exception(Format("Cannot open file \"%s\". %s", path.c_str(), LastErrorText().c_str()));
-    std::string text;
-    char buffer[65536];
+    struct TClose {
+        HANDLE File;
+        ~TClose() { CloseHandle(File); }
+    } close{file};
+    std::vector<char> buffer(65536);
     DWORD got = 0;
     BOOL ok;
-    while ((ok = ReadFile(file, buffer, sizeof buffer, &got, nullptr)) && got > 0)
-        text.append(buffer, got);
-    if (!ok) {
-        std::string reason = LastErrorText();
-        CloseHandle(file);
-        throw Exception(Format("Cannot open file \"%s\". %s", path.c_str(), reason.c_str()));
-    }
-    CloseHandle(file);
+    while ((ok = ReadFile(file, buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr)) && got > 0)
+        take(std::string_view(buffer.data(), got));
+    if (!ok)
+        throw Exception(Format("Cannot open file \"%s\". %s", path.c_str(), LastErrorText().c_str()));
+}
+
+std::string LoadFileText(const std::string& path)
+{
+    std::string text;
+    ReadFileBlocks(path, [&](std::string_view block) { text.append(block); });
     return text;
 }
 

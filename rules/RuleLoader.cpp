@@ -44,21 +44,27 @@ bool EntryToAnsi(TRuleEntry& entry)
     return fits;
 }
 
-}  // namespace
+// Hands a rule source's blocks to the function, in order; called twice, the first time
+// to tell the encoding. A file is read a block at a time: it is never held whole.
+using TRuleBlocks = std::function<void(const std::function<void(std::string_view)>&)>;
 
-void AddRuleIssues(const std::string& text, const std::string& source, const std::shared_ptr<const TRuleSystem>& system,
-                   TIssueList& issues, std::vector<std::string>& messages)
+void AddRuleIssuesFrom(const TRuleBlocks& blocks, const std::string& source,
+                       const std::shared_ptr<const TRuleSystem>& system, TIssueList& issues,
+                       std::vector<std::string>& messages)
 {
+    TRuleTextScan scan;
+    blocks([&](std::string_view block) { scan.Feed(block); });
     // Names already taken, the catalogue's included: the first one counts.
     std::unordered_set<std::string> taken;
     for (const auto& issue : issues)
         taken.insert(LowerAscii(issue->ClassName()));
     auto shared = std::make_shared<TRuleShared>(system);
     TRuleFile file;
+    file.Utf8 = scan.Utf8();
     std::vector<std::string> entryMessages;
     // Each entry becomes its issue as soon as it is read: the file is never held taken
     // apart all at once.
-    ReadRuleText(text, file, [&](TRuleEntry& entry) {
+    TRuleTextReader reader(file, [&](TRuleEntry& entry) {
         auto where = [&] {
             return source + " line " + std::to_string(entry.Line) + ": [" + entry.Name.substr(0, 64) + "] ";
         };
@@ -71,7 +77,9 @@ void AddRuleIssues(const std::string& text, const std::string& source, const std
             return;
         }
         issues.push_back(std::make_unique<TRuleIssue>(entry, source, shared));
-    });
+    }, scan.BomBytes());
+    blocks([&](std::string_view block) { reader.Feed(block); });
+    reader.Finish();
     // A file of junk says so in a few lines, not in thousands.
     const size_t shownProblems = 5;
     for (size_t i = 0; i < file.Problems.size() && i < shownProblems; ++i) {
@@ -83,6 +91,15 @@ void AddRuleIssues(const std::string& text, const std::string& source, const std
         messages.push_back(source + ": " + std::to_string(file.Problems.size() - shownProblems) +
                            " more problems not shown");
     messages.insert(messages.end(), entryMessages.begin(), entryMessages.end());
+}
+
+}  // namespace
+
+void AddRuleIssues(const std::string& text, const std::string& source, const std::shared_ptr<const TRuleSystem>& system,
+                   TIssueList& issues, std::vector<std::string>& messages)
+{
+    AddRuleIssuesFrom([&](const std::function<void(std::string_view)>& take) { take(text); }, source, system, issues,
+                      messages);
 }
 
 std::vector<std::string> RuleFilesIn(const std::string& programFolder)
@@ -126,13 +143,14 @@ void LoadRuleIssues(const std::string& programFolder, TIssueList& issues, std::v
             messages.push_back(shown + " is larger than 32 MB and was skipped");
             continue;
         }
-        std::string text;
+        // A file that cannot be read to its end adds none of its rules.
+        size_t before = issues.size();
         try {
-            text = LoadFileText(path);
+            AddRuleIssuesFrom([&](const std::function<void(std::string_view)>& take) { ReadFileBlocks(path, take); },
+                              shown, system, issues, messages);
         } catch (const std::exception& error) {
+            issues.resize(before);
             messages.push_back(shown + " could not be read and was skipped: " + error.what());
-            continue;
         }
-        AddRuleIssues(text, shown, system, issues, messages);
     }
 }

@@ -56,27 +56,6 @@ std::string Shown(string_view text)
     return text.size() > 64 ? std::string(text.substr(0, 64)) + "..." : std::string(text);
 }
 
-bool IsValidUtf8(const std::string& text, size_t start, bool& beyondAscii)
-{
-    beyondAscii = false;
-    for (size_t i = start; i < text.size();) {
-        unsigned char c = static_cast<unsigned char>(text[i]);
-        if (c < 0x80) {
-            ++i;
-            continue;
-        }
-        size_t length = (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
-        if (length == 0 || (length == 2 && c < 0xC2) || i + length > text.size())
-            return false;
-        for (size_t k = 1; k < length; ++k)
-            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
-                return false;
-        beyondAscii = true;
-        i += length;
-    }
-    return true;
-}
-
 // The fields of a value split at the separator, into a few views: the count is the
 // number there are, which may be more than were kept.
 template <size_t Capacity>
@@ -259,7 +238,7 @@ bool KeyOrder(const TRuleKey& a, const TRuleKey& b)
 // keeps and nothing more.
 class TReader {
 public:
-    TReader(TRuleFile& file, const std::function<void(TRuleEntry&)>& take) : File(file), Take(take) {}
+    TReader(TRuleFile& file, std::function<void(TRuleEntry&)> take) : File(file), Take(std::move(take)) {}
 
     // Sorts the keys of the entry read last and hands it over.
     void EndEntry()
@@ -433,7 +412,7 @@ private:
     }
 
     TRuleFile& File;
-    const std::function<void(TRuleEntry&)>& Take;
+    std::function<void(TRuleEntry&)> Take;  // a copy: the reader may outlive the caller's expression
     TRuleEntry Entry;             // the entry being read, when Current points at it
     TRuleEntry* Current = nullptr;
     size_t EntryCount = 0;
@@ -473,6 +452,115 @@ bool ParseRuleVersion(const std::string& text, uint32_t& version)
     return true;
 }
 
+void TRuleTextScan::Feed(std::string_view block)
+{
+    for (char byte : block) {
+        unsigned char c = static_cast<unsigned char>(byte);
+        if (Seen < 3)
+            Head[Seen] = byte;
+        ++Seen;
+        if (!Valid)
+            continue;
+        if (Pending > 0) {
+            Valid = (c & 0xC0) == 0x80;
+            --Pending;
+            continue;
+        }
+        if (c < 0x80)
+            continue;
+        size_t length = (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
+        Valid = length != 0 && !(length == 2 && c < 0xC2);
+        Pending = length - 1;
+        BeyondAscii = true;
+    }
+}
+
+size_t TRuleTextScan::BomBytes() const
+{
+    return Seen >= 3 && std::string_view(Head, 3) == "\xEF\xBB\xBF" ? 3 : 0;
+}
+
+bool TRuleTextScan::Utf8() const
+{
+    return BomBytes() > 0 || (Valid && Pending == 0 && BeyondAscii);
+}
+
+struct TRuleTextReader::TState {
+    TState(TRuleFile& file, const std::function<void(TRuleEntry&)>& take) : Reader(file, take) {}
+    TReader Reader;
+    std::string Carry;  // the start of a line the block ended in, at most its first 2 * MaxRuleLine bytes
+    bool InLine = false;
+    bool SkipLineFeed = false;  // the last block ended in "\r"
+    size_t Skip = 0;            // bytes of a byte-order mark still to step over
+    int Number = 0;
+};
+
+TRuleTextReader::TRuleTextReader(TRuleFile& file, const std::function<void(TRuleEntry&)>& take, size_t bomBytes)
+    : State(std::make_unique<TState>(file, take))
+{
+    State->Skip = bomBytes;
+}
+
+TRuleTextReader::~TRuleTextReader() = default;
+
+void TRuleTextReader::Feed(std::string_view block)
+{
+    TState& state = *State;
+    size_t skip = std::min(state.Skip, block.size());
+    state.Skip -= skip;
+    block.remove_prefix(skip);
+    if (state.SkipLineFeed && !block.empty()) {
+        state.SkipLineFeed = false;
+        if (block[0] == '\n')
+            block.remove_prefix(1);
+    }
+    // Only the first 2 * MaxRuleLine bytes of a line are looked at: a 10 MB line is
+    // never copied, only stepped over.
+    const size_t kept = MaxRuleLine * 2;
+    size_t start = 0;
+    while (start < block.size()) {
+        // A plain loop: find_first_of asks memchr once per character of the file.
+        size_t end = start;
+        while (end < block.size() && block[end] != '\r' && block[end] != '\n')
+            ++end;
+        std::string_view piece = block.substr(start, end - start);
+        if (end == block.size()) {
+            if (state.Carry.size() < kept)
+                state.Carry.append(piece.substr(0, kept - state.Carry.size()));
+            state.InLine = true;
+            return;
+        }
+        std::string_view line;
+        if (state.InLine) {
+            if (state.Carry.size() < kept)
+                state.Carry.append(piece.substr(0, kept - state.Carry.size()));
+            line = state.Carry;
+        } else {
+            line = piece.substr(0, kept);
+        }
+        state.Reader.Line(Trimmed(line), ++state.Number);
+        state.Carry.clear();
+        state.InLine = false;
+        start = end + 1;
+        if (block[end] == '\r') {
+            if (start < block.size())
+                start += block[start] == '\n';
+            else
+                state.SkipLineFeed = true;
+        }
+    }
+}
+
+void TRuleTextReader::Finish()
+{
+    TState& state = *State;
+    if (state.InLine)
+        state.Reader.Line(Trimmed(state.Carry), ++state.Number);
+    state.Carry.clear();
+    state.InLine = false;
+    state.Reader.EndEntry();
+}
+
 TRuleFile ReadRuleText(const std::string& text)
 {
     TRuleFile file;
@@ -482,29 +570,10 @@ TRuleFile ReadRuleText(const std::string& text)
 
 void ReadRuleText(const std::string& text, TRuleFile& file, const std::function<void(TRuleEntry&)>& take)
 {
-    // The text is read in place: a byte-order mark is stepped over, never cut off a copy.
-    size_t start = 0;
-    if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) {
-        start = 3;
-        file.Utf8 = true;
-    } else {
-        bool beyondAscii = false;
-        file.Utf8 = IsValidUtf8(text, 0, beyondAscii) && beyondAscii;
-    }
-    TReader reader(file, take);
-    const std::string_view all(text);
-    int number = 0;
-    // Lines are cut here rather than by SplitLines, so that a 10 MB line is never copied.
-    while (start < all.size()) {
-        // A plain loop: find_first_of asks memchr once per character of the file.
-        size_t end = start;
-        while (end < all.size() && all[end] != '\r' && all[end] != '\n')
-            ++end;
-        ++number;
-        reader.Line(Trimmed(all.substr(start, std::min(end, start + MaxRuleLine * 2) - start)), number);
-        start = end;
-        if (start < all.size())
-            start += all.compare(start, 2, "\r\n") == 0 ? 2 : 1;
-    }
-    reader.EndEntry();
+    TRuleTextScan scan;
+    scan.Feed(text);
+    file.Utf8 = scan.Utf8();
+    TRuleTextReader reader(file, take, scan.BomBytes());
+    reader.Feed(text);
+    reader.Finish();
 }

@@ -8,7 +8,9 @@
 // over-long lines and values, too many entries or keys are refused, never kept.
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 enum class RuleKeyKind { Detect, DetectFile, SpecialDetect, FileKey, RegKey, ExcludeKey };
@@ -66,6 +68,39 @@ TRuleFile ReadRuleText(const std::string& text);
 // file of thousands of entries is never held taken apart all at once; file gets the
 // Utf8 flag and the problems, its Entries stay empty.
 void ReadRuleText(const std::string& text, TRuleFile& file, const std::function<void(TRuleEntry&)>& take);
+
+// A rule file's text met a block at a time, to tell its encoding before it is read:
+// UTF-8 when it starts with a byte-order mark, or is valid UTF-8 beyond ASCII.
+class TRuleTextScan {
+public:
+    void Feed(std::string_view block);
+    bool Utf8() const;
+    size_t BomBytes() const;  // 3 after a UTF-8 byte-order mark, else 0
+
+private:
+    char Head[3] = {};
+    size_t Seen = 0;
+    size_t Pending = 0;  // continuation bytes still due
+    bool Valid = true;
+    bool BeyondAscii = false;
+};
+
+// ReadRuleText a block at a time, so that a large file is never held whole: the same
+// entries, refusals and line numbers however the text is cut into blocks. The caller
+// sets file.Utf8 from a TRuleTextScan of the whole text first.
+class TRuleTextReader {
+public:
+    TRuleTextReader(TRuleFile& file, const std::function<void(TRuleEntry&)>& take, size_t bomBytes);
+    ~TRuleTextReader();
+    TRuleTextReader(const TRuleTextReader&) = delete;
+    TRuleTextReader& operator=(const TRuleTextReader&) = delete;
+    void Feed(std::string_view block);
+    void Finish();  // the last line and entry
+
+private:
+    struct TState;
+    std::unique_ptr<TState> State;
+};
 
 // The fields of a key value split at "|"; empty fields stay.
 std::vector<std::string> SplitRuleFields(const std::string& text, char separator);

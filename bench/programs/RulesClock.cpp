@@ -1,5 +1,6 @@
 // Where the time of a rule file goes: reading the file, the reader alone, the reader
-// with the issues made, and two passes of checks, each with its wall and CPU time.
+// with the issues made, and two passes of checks, each with its wall and CPU time, the
+// allocations it made and the bytes the program then holds (operator new is counted).
 //   hm-rules-clock FILE [ROUNDS]
 // Run in a sandbox only: the checks look at the sandbox's disk and registry.
 #include "primitives/WholeFiles.h"
@@ -11,18 +12,31 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <malloc.h>
+#include <new>
 #include <string>
 
+// Every allocation of the program counted, and the bytes held.
 namespace {
 long Allocations = 0;
+long long HeldBytes = 0;
 }
 void* operator new(size_t size)
 {
     ++Allocations;
-    return std::malloc(size ? size : 1);
+    void* block = std::malloc(size ? size : 1);
+    if (!block)
+        throw std::bad_alloc();
+    HeldBytes += static_cast<long long>(_msize(block));
+    return block;
 }
-void operator delete(void* block) noexcept { std::free(block); }
-void operator delete(void* block, size_t) noexcept { std::free(block); }
+void operator delete(void* block) noexcept
+{
+    if (block)
+        HeldBytes -= static_cast<long long>(_msize(block));
+    std::free(block);
+}
+void operator delete(void* block, size_t) noexcept { operator delete(block); }
 
 namespace {
 
@@ -51,8 +65,9 @@ struct TPhase {
     TPhase(const char* name) : Name(name), Wall(WallSeconds()), Cpu(CpuSeconds()), Made(Allocations) {}
     ~TPhase()
     {
-        std::printf("%-22s wall %7.1f ms  cpu %7.1f ms  allocations %ld\n", Name, (WallSeconds() - Wall) * 1e3,
-                    (CpuSeconds() - Cpu) * 1e3, Allocations - Made);
+        std::printf("%-22s wall %7.1f ms  cpu %7.1f ms  allocations %7ld  held %6.2f MB\n", Name,
+                    (WallSeconds() - Wall) * 1e3, (CpuSeconds() - Cpu) * 1e3, Allocations - Made,
+                    static_cast<double>(HeldBytes) / 1048576);
     }
 };
 

@@ -140,3 +140,49 @@ TEST(RuleReader, TextEncodingsAndBounds)
 }
 
 }  // namespace
+
+namespace {
+
+// What the reader makes of a text, fed in blocks of the given size.
+TRuleFile ReadInBlocks(const std::string& text, size_t size)
+{
+    TRuleFile file;
+    TRuleTextScan scan;
+    for (size_t i = 0; i < text.size(); i += size)
+        scan.Feed(std::string_view(text).substr(i, size));
+    file.Utf8 = scan.Utf8();
+    TRuleTextReader reader(file, [&](TRuleEntry& entry) { file.Entries.push_back(std::move(entry)); },
+                           scan.BomBytes());
+    for (size_t i = 0; i < text.size(); i += size)
+        reader.Feed(std::string_view(text).substr(i, size));
+    reader.Finish();
+    return file;
+}
+
+TEST(RuleReader, ReadsTheSameWhereverTheBlocksEnd)
+{
+    // A byte-order mark, CR LF, a lone CR, a line longer than any block's bound, UTF-8
+    // and a last line without an ending: every place a block can end.
+    std::string text = "\xEF\xBB\xBF[Caf\xC3\xA9 *]\r\nFileKey1=%Temp%|*.tmp\rFileKey2=%Temp%|" +
+                       std::string(3 * MaxRuleLine, 'x') + "\r\nFileKey3=%Temp%|a;b\n\n[Second]\r\nRegKey1=HKCU\\Software\\A";
+    TRuleFile whole = ReadRuleText(text);
+    ASSERT_EQ(whole.Entries.size(), 2u);
+    for (size_t size : {1, 2, 3, 5, 7, 64, 4096}) {
+        TRuleFile blocks = ReadInBlocks(text, size);
+        EXPECT_TRUE(blocks.Utf8) << size;
+        ASSERT_EQ(blocks.Entries.size(), 2u) << size;
+        EXPECT_EQ(blocks.Entries[0].Name, "Caf\xC3\xA9 *");
+        ASSERT_EQ(blocks.Entries[0].Keys.size(), 2u) << size;
+        EXPECT_EQ(blocks.Entries[0].Keys[1].Patterns, (std::vector<std::string>{"a", "b"}));
+        EXPECT_EQ(blocks.Entries[0].Keys[1].Line, whole.Entries[0].Keys[1].Line) << size;
+        ASSERT_EQ(blocks.Entries[0].Refused.size(), 1u) << size;
+        EXPECT_EQ(blocks.Entries[0].Refused[0].Line, 3);
+        EXPECT_EQ(blocks.Entries[1].Line, whole.Entries[1].Line) << size;
+        EXPECT_EQ(blocks.Entries[1].Keys.at(0).Folder, "HKCU\\Software\\A") << size;
+    }
+    // A sequence cut short at the end is no UTF-8, wherever the block ends.
+    EXPECT_FALSE(ReadInBlocks("[A]\n\xC3", 1).Utf8);
+    EXPECT_FALSE(ReadInBlocks("\xEF\xBB", 1).Utf8);
+}
+
+}  // namespace
