@@ -34,13 +34,14 @@ bool KeyIsAtOrBelow(const std::string& key, const std::string& base)
 
 }  // namespace
 
-std::string LowerAscii(std::string text)
+std::string LowerAscii(std::string_view text)
 {
-    std::transform(text.begin(), text.end(), text.begin(), Fold);
-    return text;
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(), Fold);
+    return lower;
 }
 
-bool SameAsciiText(const std::string& a, const std::string& b)
+bool SameAsciiText(std::string_view a, std::string_view b)
 {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return Fold(x) == Fold(y);

@@ -4,6 +4,7 @@
 // as tables, so every rule here is tested natively.
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Variable name in lower case -> its folders (none: empty on this system; two for
@@ -78,5 +79,5 @@ bool RegKeyHoldsExclusion(const std::string& key, const std::vector<TRegExclusio
 bool RegKeyExcluded(const std::string& key, const std::vector<TRegExclusion>& exclusions);
 bool RegValueExcluded(const std::string& key, const std::string& value, const std::vector<TRegExclusion>& exclusions);
 
-bool SameAsciiText(const std::string& a, const std::string& b);
-std::string LowerAscii(std::string text);
+bool SameAsciiText(std::string_view a, std::string_view b);
+std::string LowerAscii(std::string_view text);

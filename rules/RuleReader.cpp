@@ -27,51 +27,38 @@ string_view Trimmed(string_view text)
     return text.substr(first, last - first);
 }
 
-char Fold(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool SameAscii(string_view a, string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (Fold(a[i]) != Fold(b[i]))
-            return false;
-    return true;
-}
-
-std::string Lower(string_view text)
-{
-    std::string lower(text);
-    for (char& c : lower)
-        c = Fold(c);
-    return lower;
-}
-
 // Names in refusals are shown to the user: a hostile key name stays one short line.
 std::string Shown(string_view text)
 {
     return text.size() > 64 ? std::string(text.substr(0, 64)) + "..." : std::string(text);
 }
 
-// The fields of a value split at the separator, into a few views: the count is the
-// number there are, which may be more than were kept.
+// Calls take with each field of the value split at the separator, trimmed; empty
+// fields count too.
+template <typename F>
+void ForEachField(string_view text, char separator, F take)
+{
+    for (size_t start = 0;;) {
+        size_t end = text.find(separator, start);
+        take(Trimmed(text.substr(start, end == string_view::npos ? string_view::npos : end - start)));
+        if (end == string_view::npos)
+            return;
+        start = end + 1;
+    }
+}
+
+// The fields of a value, into a few views: the count is the number there are, which
+// may be more than were kept.
 template <size_t Capacity>
 size_t SplitFields(string_view text, char separator, string_view (&fields)[Capacity])
 {
-    size_t count = 0, start = 0;
-    for (;;) {
-        size_t end = text.find(separator, start);
-        string_view field = Trimmed(text.substr(start, end == string_view::npos ? string_view::npos : end - start));
+    size_t count = 0;
+    ForEachField(text, separator, [&](string_view field) {
         if (count < Capacity)
             fields[count] = field;
         ++count;
-        if (end == string_view::npos)
-            return count;
-        start = end + 1;
-    }
+    });
+    return count;
 }
 
 // The kinds of key a name can be; the numbered ones carry a number after the word.
@@ -101,7 +88,7 @@ TKeyName ParseKeyName(string_view name)
     };
     TKeyName parsed;
     for (const auto& word : words) {
-        if (name.size() < word.Text.size() || !SameAscii(name.substr(0, word.Text.size()), word.Text))
+        if (name.size() < word.Text.size() || !SameAsciiText(name.substr(0, word.Text.size()), word.Text))
             continue;
         string_view rest = name.substr(word.Text.size());
         if (rest.empty()) {
@@ -129,16 +116,11 @@ TKeyName ParseKeyName(string_view name)
 std::vector<std::string> Patterns(string_view text)
 {
     std::vector<std::string> patterns;
-    size_t start = 0;
-    for (;;) {
-        size_t end = text.find(';', start);
-        string_view pattern = Trimmed(text.substr(start, end == string_view::npos ? string_view::npos : end - start));
+    ForEachField(text, ';', [&](string_view pattern) {
         if (!pattern.empty())
             patterns.emplace_back(pattern);
-        if (end == string_view::npos)
-            return patterns;
-        start = end + 1;
-    }
+    });
+    return patterns;
 }
 
 // Fills the key's fields from its text; answers the reason when it has no sound form.
@@ -154,7 +136,7 @@ std::string TakeApart(TRuleKey& key)
     case RuleKeyKind::SpecialDetect: {
         static const char* const known[] = {"DET_CHROME", "DET_MOZILLA", "DET_THUNDERBIRD", "DET_OPERA"};
         for (const char* name : known)
-            if (SameAscii(key.Text, name)) {
+            if (SameAsciiText(key.Text, name)) {
                 key.Value = name;
                 return "";
             }
@@ -166,9 +148,9 @@ std::string TakeApart(TRuleKey& key)
         key.Folder = fields[0];
         key.Patterns = Patterns(fields[1]);
         if (count == 3) {
-            if (SameAscii(fields[2], "RECURSE"))
+            if (SameAsciiText(fields[2], "RECURSE"))
                 key.Recurse = true;
-            else if (SameAscii(fields[2], "REMOVESELF"))
+            else if (SameAsciiText(fields[2], "REMOVESELF"))
                 key.Recurse = key.RemoveSelf = true;
             else
                 return "unknown flag \"" + Shown(fields[2]) + "\"";
@@ -187,7 +169,7 @@ std::string TakeApart(TRuleKey& key)
         }
         return key.Folder.empty() ? "no registry key" : "";
     case RuleKeyKind::ExcludeKey: {
-        key.Scope = Lower(fields[0]);
+        key.Scope = LowerAscii(fields[0]);
         if (key.Scope == "reg") {
             if (count < 2 || count > 3 || fields[1].empty())
                 return "not of the form REG|key[|value]";
@@ -286,33 +268,34 @@ private:
             return;
         }
         string_view name = line.substr(1, close - 1);
+        auto shown = [&] { return "[" + Shown(name) + "]"; };
         // From here on, the keys of a section that does not count are not reported again.
         struct TSkipUnlessKept {
             TReader& Self;
             ~TSkipUnlessKept() { Self.Skipping = Self.Current == nullptr; }
         } skip{*this};
         if (name.size() > 255) {
-            Refuse("[" + Shown(name) + "]", "section name longer than 255 characters", number);
+            Refuse(shown(), "section name longer than 255 characters", number);
             return;
         }
         // The name becomes an info.ini section and a command-line argument.
         if (Trimmed(name).empty() || std::any_of(name.begin(), name.end(), [](char c) {
                 return c == '[' || c == ']' || static_cast<unsigned char>(c) < 32;
             })) {
-            Refuse("[" + Shown(name) + "]", "section name is empty or holds [, ] or control characters", number);
+            Refuse(shown(), "section name is empty or holds [, ] or control characters", number);
             return;
         }
         if (EntryCount >= MaxRuleEntries) {
             if (!TooMany) {
                 TooMany = true;
-                Refuse("[" + Shown(name) + "]", "more than " + std::to_string(MaxRuleEntries) + " entries in the file",
+                Refuse(shown(), "more than " + std::to_string(MaxRuleEntries) + " entries in the file",
                        number);
             }
             return;
         }
         // Names are matched without regard to case on the command line.
-        if (!Names.insert(Lower(name)).second) {
-            Refuse("[" + Shown(name) + "]", "repeats an earlier section; the first one counts", number);
+        if (!Names.insert(LowerAscii(name)).second) {
+            Refuse(shown(), "repeats an earlier section; the first one counts", number);
             return;
         }
         ++EntryCount;
@@ -366,9 +349,9 @@ private:
         case Word::Section: Current->Section = value; return;
         case Word::Warning: Current->Warning = value; return;
         case Word::Default:
-            if (SameAscii(value, "True"))
+            if (SameAsciiText(value, "True"))
                 Current->Default = true;
-            else if (!SameAscii(value, "False"))
+            else if (!SameAsciiText(value, "False"))
                 Refuse(std::string(name), "neither True nor False", number);
             return;
         case Word::DetectOS: DetectOS(name, value, number); return;
