@@ -4,6 +4,7 @@
 #include "primitives/Effects.h"
 #include "primitives/EffectsTesting.h"
 #include "primitives/Registry.h"
+#include "primitives/WholeFiles.h"
 #include "rules/RuleIssue.h"
 #include "rules/RuleLoader.h"
 #include "tests/primitives/Helpers.h"
@@ -373,6 +374,39 @@ TEST_F(Rules, MalformedFileLeavesTheOtherIssuesAndEntries)
     EXPECT_EQ(issues.size(), 2u);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_NE(messages[0].find("later.ini line 1: [second]"), std::string::npos) << messages[0];
+}
+
+TEST_F(Rules, FilesFromDiskAreReadInBlocksInTheirOrder)
+{
+    // The program folder's winapp2.ini, larger than the loader's 64 KB blocks, UTF-8 with
+    // a byte-order mark and CR LF: its last rule lies past the first block and its name
+    // must reach the ANSI code page whole. Then rules\*.ini in name order.
+    std::string folder = Base + "\\Program\\";
+    Plant(folder + "rules\\b.ini");
+    std::string text = "\xEF\xBB\xBF";
+    for (int i = 0; i < 3000; ++i)
+        text += "[Hm Padding " + std::to_string(i) + " *]\r\nFileKey1=%Temp%\\hm-none-" + std::to_string(i) + "|*.tmp\r\n";
+    ASSERT_GT(text.size(), 2u * 65536);
+    text += "[Caf\xC3\xA9 Hm *]\r\nFileKey1=" + Base + "\\Cache|*.log\r\n";
+    SaveFileReplacing(folder + "winapp2.ini", text);
+    SaveFileReplacing(folder + "rules\\b.ini", "[Hm B *]\nFileKey1=%Temp%|hm-none.b\n");
+    SaveFileReplacing(folder + "rules\\a.ini", "[Hm A *]\nFileKey1=%Temp%|hm-none.a\n");
+    Plant(Base + "\\Cache\\old.log");
+    Plant(Base + "\\Cache\\keep.txt");
+
+    TIssueList issues;
+    std::vector<std::string> messages;
+    LoadRuleIssues(folder, issues, messages);
+    EXPECT_TRUE(messages.empty()) << messages[0];
+    ASSERT_EQ(issues.size(), 3003u);
+    EXPECT_STREQ(issues[2999]->ClassName(), "Hm Padding 2999 *");
+    EXPECT_STREQ(issues[3000]->ClassName(), "Caf\xE9 Hm *");
+    EXPECT_STREQ(issues[3001]->ClassName(), "Hm A *");
+    EXPECT_STREQ(issues[3002]->ClassName(), "Hm B *");
+    auto& cafe = static_cast<TRuleIssue&>(*issues[3000]);
+    PreviewThenSolve(cafe, {Base + "\\Cache\\old.log"});
+    EXPECT_FALSE(FileThere(Base + "\\Cache\\old.log"));
+    EXPECT_TRUE(FileThere(Base + "\\Cache\\keep.txt"));
 }
 
 }  // namespace
